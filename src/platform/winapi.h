@@ -1,0 +1,201 @@
+// The Win32 vocabulary that platform-neutral code speaks: handle types,
+// records and constants with their published values, without <windows.h>.
+//
+// Backend files that include <windows.h> must include this header first:
+// the constants below share the Win32 macro names, and a macro defined
+// before them would rewrite their declarations.
+#pragma once
+
+#include <cstdint>
+
+#if defined(_WIN32) && defined(__i386__)
+#define PLAT_WINAPI __attribute__((stdcall))
+#else
+#define PLAT_WINAPI
+#endif
+
+namespace plat {
+
+using HWND = std::uintptr_t;      // window handle; 0 is none
+using HMODULE = std::uintptr_t;   // loaded module; 0 is none
+using HCURSOR = std::uintptr_t;   // cursor handle; 0 is none
+using HTHUMBNAIL = std::uintptr_t;
+using HRESULT = std::int32_t;
+using BOOL = std::int32_t;
+using LONG = std::int32_t;
+using DWORD = std::uint32_t;
+using UINT = std::uint32_t;
+using FARPROC = void (*)();
+using COLORREF = std::uint32_t;  // 0x00BBGGRR
+
+struct POINT {
+  LONG x = 0;
+  LONG y = 0;
+  friend bool operator==(const POINT&, const POINT&) = default;
+};
+
+struct RECT {
+  LONG left = 0;
+  LONG top = 0;
+  LONG right = 0;
+  LONG bottom = 0;
+  friend bool operator==(const RECT&, const RECT&) = default;
+};
+
+struct SIZE {
+  LONG cx = 0;
+  LONG cy = 0;
+  friend bool operator==(const SIZE&, const SIZE&) = default;
+};
+
+struct SYSTEMTIME {
+  std::uint16_t wYear = 0;
+  std::uint16_t wMonth = 0;      // 1..12
+  std::uint16_t wDayOfWeek = 0;  // 0 = Sunday
+  std::uint16_t wDay = 0;
+  std::uint16_t wHour = 0;
+  std::uint16_t wMinute = 0;
+  std::uint16_t wSecond = 0;
+  std::uint16_t wMilliseconds = 0;
+};
+
+struct MARGINS {
+  int cxLeftWidth = 0;
+  int cxRightWidth = 0;
+  int cyTopHeight = 0;
+  int cyBottomHeight = 0;
+};
+
+// Published layout of DWM_THUMBNAIL_PROPERTIES (dwmapi.h).
+struct DWM_THUMBNAIL_PROPERTIES {
+  DWORD dwFlags = 0;
+  RECT rcDestination{};
+  RECT rcSource{};
+  std::uint8_t opacity = 0;
+  BOOL fVisible = 0;
+  BOOL fSourceClientAreaOnly = 0;
+};
+
+struct BLENDFUNCTION {
+  std::uint8_t BlendOp = 0;
+  std::uint8_t BlendFlags = 0;
+  std::uint8_t SourceConstantAlpha = 0;
+  std::uint8_t AlphaFormat = 0;
+};
+
+inline constexpr HRESULT S_OK = 0;
+inline constexpr HRESULT S_FALSE = 1;
+inline constexpr HRESULT E_NOTIMPL = static_cast<HRESULT>(0x80004001u);
+inline constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
+inline constexpr HRESULT E_UNEXPECTED = static_cast<HRESULT>(0x8000FFFFu);
+inline constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);
+constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
+constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+
+// ShowWindow
+inline constexpr int SW_HIDE = 0;
+inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int SW_SHOWNOACTIVATE = 4;
+inline constexpr int SW_SHOW = 5;
+inline constexpr int SW_SHOWNA = 8;
+
+// SetWindowPos
+inline const HWND HWND_TOP = 0;
+inline const HWND HWND_BOTTOM = 1;
+inline const HWND HWND_TOPMOST = static_cast<HWND>(-1);
+inline const HWND HWND_NOTOPMOST = static_cast<HWND>(-2);
+inline constexpr UINT SWP_NOSIZE = 0x0001;
+inline constexpr UINT SWP_NOMOVE = 0x0002;
+inline constexpr UINT SWP_NOZORDER = 0x0004;
+inline constexpr UINT SWP_NOACTIVATE = 0x0010;
+inline constexpr UINT SWP_FRAMECHANGED = 0x0020;
+inline constexpr UINT SWP_SHOWWINDOW = 0x0040;
+inline constexpr UINT SWP_HIDEWINDOW = 0x0080;
+inline constexpr UINT SWP_NOOWNERZORDER = 0x0200;
+
+// GetWindowLongA
+inline constexpr int GWL_EXSTYLE = -20;
+inline constexpr int GWL_STYLE = -16;
+inline constexpr int GWL_HWNDPARENT = -8;
+
+// Window styles
+inline constexpr DWORD WS_OVERLAPPED = 0x00000000;
+inline constexpr DWORD WS_POPUP = 0x80000000;
+inline constexpr DWORD WS_CHILD = 0x40000000;
+inline constexpr DWORD WS_VISIBLE = 0x10000000;
+inline constexpr DWORD WS_DISABLED = 0x08000000;
+inline constexpr DWORD WS_CLIPSIBLINGS = 0x04000000;
+inline constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
+inline constexpr DWORD WS_CAPTION = 0x00C00000;
+inline constexpr DWORD WS_BORDER = 0x00800000;
+inline constexpr DWORD WS_DLGFRAME = 0x00400000;
+inline constexpr DWORD WS_SYSMENU = 0x00080000;
+inline constexpr DWORD WS_THICKFRAME = 0x00040000;
+inline constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
+inline constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
+
+inline constexpr DWORD WS_EX_TOPMOST = 0x00000008;
+inline constexpr DWORD WS_EX_TRANSPARENT = 0x00000020;
+inline constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080;
+inline constexpr DWORD WS_EX_WINDOWEDGE = 0x00000100;
+inline constexpr DWORD WS_EX_APPWINDOW = 0x00040000;
+inline constexpr DWORD WS_EX_LAYERED = 0x00080000;
+
+// Layered windows
+inline constexpr DWORD LWA_COLORKEY = 0x1;
+inline constexpr DWORD LWA_ALPHA = 0x2;
+inline constexpr DWORD ULW_ALPHA = 0x2;
+inline constexpr std::uint8_t AC_SRC_OVER = 0;
+inline constexpr std::uint8_t AC_SRC_ALPHA = 1;
+
+// GetWindow
+inline constexpr UINT GW_HWNDNEXT = 2;
+inline constexpr UINT GW_CHILD = 5;
+
+// GetSystemMetrics
+inline constexpr int SM_CXSCREEN = 0;
+inline constexpr int SM_CYSCREEN = 1;
+inline constexpr int SM_CYCAPTION = 4;
+inline constexpr int SM_CXFRAME = 32;
+inline constexpr int SM_CYFRAME = 33;
+inline constexpr int SM_CXPADDEDBORDER = 92;
+
+// Virtual keys
+inline constexpr int VK_LBUTTON = 0x01;
+inline constexpr int VK_RBUTTON = 0x02;
+inline constexpr int VK_MBUTTON = 0x04;
+
+// Hit testing
+inline constexpr int HTCLIENT = 1;
+inline constexpr int HTCAPTION = 2;
+
+// Cursors
+inline constexpr int IDC_ARROW = 32512;
+inline constexpr int IDC_HAND = 32649;
+
+// Message box flags and answers
+inline constexpr UINT MB_OK = 0x00;
+inline constexpr UINT MB_YESNO = 0x04;
+inline constexpr UINT MB_ICONSTOP = 0x10;
+inline constexpr UINT MB_ICONERROR = 0x10;
+inline constexpr UINT MB_ICONQUESTION = 0x20;
+inline constexpr UINT MB_ICONWARNING = 0x30;
+inline constexpr UINT MB_ICONEXCLAMATION = 0x30;
+inline constexpr int IDOK = 1;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// Compositor thumbnails
+inline constexpr DWORD DWM_TNP_RECTDESTINATION = 0x01;
+inline constexpr DWORD DWM_TNP_RECTSOURCE = 0x02;
+inline constexpr DWORD DWM_TNP_OPACITY = 0x04;
+inline constexpr DWORD DWM_TNP_VISIBLE = 0x08;
+inline constexpr DWORD DWM_TNP_SOURCECLIENTAREAONLY = 0x10;
+
+// Registry roots
+enum class RegistryRoot { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE };
+
+// SystemParametersInfoA
+inline constexpr UINT SPI_GETWORKAREA = 0x0030;
+
+}  // namespace plat
