@@ -58,6 +58,7 @@ class WindowSink {
 };
 
 struct WindowParams {
+  std::string name;        // the form's or control's name, for diagnostics and logs
   std::string class_name;  // empty: the backend's ordinary form class
   std::string caption;
   DWORD style = WS_POPUP;
