@@ -78,9 +78,9 @@ struct MenuItemSpec {
 class BrowserEvents {
  public:
   virtual ~BrowserEvents() = default;
-  virtual void on_download_complete() = 0;
+  virtual void download_complete() = 0;
   // ppDisp and cancel are out-parameters, seeded with what the control sent.
-  virtual void on_new_window2(std::shared_ptr<void>& ppDisp, bool& cancel) = 0;
+  virtual void new_window2(std::shared_ptr<void>& ppDisp, bool& cancel) = 0;
 };
 
 // The web browser control hosted in a window. Every call returns the
@@ -208,6 +208,9 @@ class Platform {
   // Decodes an RCDATA picture resource through the system's image codecs.
   virtual DecodedBitmap decode_picture_resource(std::string_view name) = 0;
   virtual std::unique_ptr<BrowserHost> create_browser(HWND parent, BrowserEvents* events) = 0;
+
+  // Whether the desktop's visual styles apply to this program's windows.
+  virtual bool visual_styles_active() { return true; }
 };
 
 inline constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFFu;

@@ -1,0 +1,140 @@
+#include "ui/application.h"
+
+#include <algorithm>
+
+#include "ui/error.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+
+namespace ui {
+
+using plat::os;
+
+Application::Application() {
+  plat::WindowParams params;
+  params.name = "Application";
+  params.class_name = "SlatebarApp";
+  params.style = plat::WS_POPUP | plat::WS_CAPTION | plat::WS_CLIPSIBLINGS | plat::WS_SYSMENU | plat::WS_MINIMIZEBOX;
+  // A zero-sized window: it carries the title and owns the forms, and is
+  // never meant to be seen.
+  int cx = os().GetSystemMetrics(plat::SM_CXSCREEN) / 2;
+  int cy = os().GetSystemMetrics(plat::SM_CYSCREEN) / 2;
+  params.bounds = {cx, cy, cx, cy};
+  handle_ = os().create_window(params, this);
+}
+
+Application::~Application() {
+  destroy_forms();
+  for (auto& [id, timer] : timers_) os().KillTimer(handle_, id);
+  if (handle_) os().DestroyWindow(handle_);
+}
+
+void Application::set_title(std::string_view title) {
+  title_ = std::string(title);
+  os().SetWindowTextA(handle_, title_.c_str());
+}
+
+void Application::adopt(std::unique_ptr<Form> owned) {
+  Form& form = *owned;
+  forms_.push_back(std::move(owned));
+  if (!main_form_) main_form_ = &form;
+  form.created();
+}
+
+std::vector<Form*> Application::forms() const {
+  std::vector<Form*> out;
+  for (const auto& f : forms_) out.push_back(f.get());
+  return out;
+}
+
+void Application::run() {
+  if (main_form_ && !terminated_) main_form_->show();
+  while (!terminated_) {
+    if (!os().pump_one()) terminated_ = true;
+  }
+  destroy_forms();
+}
+
+void Application::terminate() {
+  if (terminated_) return;
+  terminated_ = true;
+  os().PostQuitMessage(0);
+}
+
+void Application::process_messages() {
+  if (!os().pump_pending()) terminated_ = true;
+}
+
+void Application::release_form(Form* form) {
+  os().PostMessageA(handle_, kRelease, reinterpret_cast<std::uintptr_t>(form));
+}
+
+void Application::destroy_forms() {
+  // Last created first, as owned components are freed.
+  while (!forms_.empty()) {
+    std::unique_ptr<Form> form = std::move(forms_.back());
+    forms_.pop_back();
+    if (form.get() == main_form_) main_form_ = nullptr;
+    form->destroy();
+  }
+}
+
+void Application::show_exception(std::string_view message) noexcept {
+  try {
+    std::string text = error_box_text(message);
+    os().MessageBoxA(handle_, text.c_str(), title_.c_str(), plat::MB_OK | plat::MB_ICONSTOP);
+  } catch (...) {
+    // Nothing sensible is left to report to when even the box fails.
+  }
+}
+
+std::uintptr_t Application::start_timer(Timer* timer, unsigned interval_ms) {
+  std::uintptr_t id = next_timer_id_++;
+  timers_[id] = timer;
+  os().SetTimer(handle_, id, interval_ms);
+  return id;
+}
+
+void Application::stop_timer(std::uintptr_t id) {
+  if (timers_.erase(id)) os().KillTimer(handle_, id);
+}
+
+void Application::on_timer(std::uintptr_t id) {
+  auto it = timers_.find(id);
+  if (it != timers_.end()) it->second->tick();
+}
+
+void Application::on_activate_app(bool active) {
+  if (active) {
+    restore_topmosts();
+    os().PostMessageA(handle_, kActivate, 0);
+  } else {
+    normalize_topmosts();
+    os().PostMessageA(handle_, kDeactivate, 0);
+  }
+}
+
+void Application::on_posted(plat::UINT msg, std::uintptr_t param) {
+  switch (msg) {
+    case kDeactivate:
+      if (on_deactivate) guard([&] { on_deactivate(*this); });
+      break;
+    case kActivate:
+      if (on_activate) guard([&] { on_activate(*this); });
+      break;
+    case kRelease: {
+      auto* target = reinterpret_cast<Form*>(param);
+      auto it = std::find_if(forms_.begin(), forms_.end(), [&](const auto& f) { return f.get() == target; });
+      if (it == forms_.end()) break;
+      std::unique_ptr<Form> form = std::move(*it);
+      forms_.erase(it);
+      if (form.get() == main_form_) main_form_ = nullptr;
+      form->destroy();
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,310 @@
+#include "ui/form.h"
+#include "ui/strings.h"
+
+
+#include "ui/application.h"
+#include "ui/design_context.h"
+#include "ui/design_loader.h"
+#include "ui/error.h"
+#include "ui/popup_menu.h"
+
+namespace ui {
+
+using plat::os;
+
+Form::Form(Application& app) : Control("", nullptr, nullptr), app_(app) { visible_ = false; }
+
+Form::~Form() {
+  destroy();
+  destroy_components();
+}
+
+void Form::load_design(std::string_view resource_name) {
+  DesignLoader(*this, resource_name).apply();
+  create_window();
+  for (const auto& c : components()) {
+    if (auto* control = dynamic_cast<Control*>(c.get())) control->window_created();
+  }
+  realign();
+}
+
+void Form::create_params(plat::WindowParams&) {}
+
+plat::DWORD Form::window_style() const {
+  plat::DWORD style = plat::WS_CLIPCHILDREN | plat::WS_CLIPSIBLINGS;
+  switch (border_style_) {
+    case BorderStyle::None: style |= plat::WS_POPUP; break;
+    case BorderStyle::Single: style |= plat::WS_CAPTION | plat::WS_BORDER; break;
+    case BorderStyle::Sizeable: style |= plat::WS_CAPTION | plat::WS_THICKFRAME; break;
+  }
+  if (border_style_ != BorderStyle::None && border_icons_) {
+    style |= plat::WS_SYSMENU | plat::WS_MINIMIZEBOX | plat::WS_MAXIMIZEBOX;
+  }
+  return style;
+}
+
+void Form::create_window() {
+  plat::WindowParams params;
+  params.name = name();
+  params.caption = caption_;
+  params.style = window_style();
+  params.ex_style = form_style_ == FormStyle::StayOnTop ? plat::WS_EX_TOPMOST : 0;
+  params.bounds = {left_, top_, left_ + width_, top_ + height_};
+  params.owner = app_.handle();
+  create_params(params);
+  handle_ = os().create_window(params, this);
+  if (!handle_) throw Error(cat("Cannot create the window of ", name()));
+}
+
+void Form::apply_window_style() {
+  if (!handle_) return;
+  auto current = static_cast<plat::DWORD>(os().GetWindowLongA(handle_, plat::GWL_STYLE));
+  plat::DWORD style = window_style() | (current & (plat::WS_VISIBLE | plat::WS_DISABLED));
+  os().SetWindowLongA(handle_, plat::GWL_STYLE, static_cast<plat::LONG>(style));
+  // The outer size stays; the client area grows into the frame.
+  os().SetWindowPos(handle_, 0, 0, 0, 0, 0,
+                    plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOZORDER | plat::SWP_NOACTIVATE |
+                        plat::SWP_FRAMECHANGED);
+  realign();
+  invalidate();
+}
+
+void Form::set_border_style(BorderStyle style) {
+  border_style_ = style;
+  apply_window_style();
+}
+
+void Form::set_border_icons(bool has_icons) {
+  border_icons_ = has_icons;
+  apply_window_style();
+}
+
+void Form::set_form_style(FormStyle style) {
+  form_style_ = style;
+  if (handle_ && style == FormStyle::StayOnTop) {
+    os().SetWindowPos(handle_, plat::HWND_TOPMOST, 0, 0, 0, 0,
+                      plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOACTIVATE);
+  }
+}
+
+void Form::set_caption(std::string_view text) {
+  caption_ = std::string(text);
+  if (handle_) os().SetWindowTextA(handle_, caption_.c_str());
+}
+
+void Form::set_bounds(int left, int top, int width, int height) {
+  bool resized = width != width_ || height != height_;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  if (handle_ && !syncing_bounds_) {
+    syncing_bounds_ = true;
+    os().SetWindowPos(handle_, 0, left, top, width, height, plat::SWP_NOZORDER | plat::SWP_NOACTIVATE);
+    syncing_bounds_ = false;
+  }
+  if (resized) realign();
+}
+
+int Form::client_width() const {
+  if (!handle_) return width_;
+  plat::RECT r{};
+  os().GetClientRect(handle_, &r);
+  return r.right - r.left;
+}
+
+int Form::client_height() const {
+  if (!handle_) return height_;
+  plat::RECT r{};
+  os().GetClientRect(handle_, &r);
+  return r.bottom - r.top;
+}
+
+void Form::set_client_size(int width, int height) {
+  plat::RECT r{0, 0, width, height};
+  os().AdjustWindowRectEx(&r, window_style(), 0, 0);
+  set_bounds(left_, top_, r.right - r.left, r.bottom - r.top);
+}
+
+void Form::centre_on_screen() {
+  int sw = os().GetSystemMetrics(plat::SM_CXSCREEN);
+  int sh = os().GetSystemMetrics(plat::SM_CYSCREEN);
+  set_bounds((sw - width_) / 2, (sh - height_) / 2, width_, height_);
+}
+
+void Form::set_visible(bool v) {
+  if (!handle_) {
+    visible_ = v;
+    return;
+  }
+  if (v) {
+    if (!visible_) {
+      visible_ = true;
+      if (position_ == FormPosition::ScreenCenter) centre_on_screen();
+      if (on_show) app_.guard([&] { on_show(*this); });
+      if (destroyed_ || !visible_) return;
+      os().ShowWindow(handle_, plat::SW_SHOW);
+    }
+    bring_to_front();
+  } else if (visible_) {
+    visible_ = false;
+    os().ShowWindow(handle_, plat::SW_HIDE);
+  }
+}
+
+void Form::bring_to_front() {
+  if (handle_) os().SetWindowPos(handle_, plat::HWND_TOP, 0, 0, 0, 0, plat::SWP_NOMOVE | plat::SWP_NOSIZE);
+}
+
+void Form::close() {
+  CloseAction action = CloseAction::Hide;
+  if (on_close) app_.guard([&] { on_close(*this, action); });
+  if (action == CloseAction::None) return;
+  if (this == app_.main_form()) {
+    app_.terminate();
+  } else if (action == CloseAction::Hide) {
+    hide();
+  } else {
+    release();
+  }
+}
+
+void Form::release() { app_.release_form(this); }
+
+void Form::invalidate() {
+  if (handle_) os().InvalidateRect(handle_);
+}
+
+void Form::created() {
+  if (on_create) app_.guard([&] { on_create(*this); });
+}
+
+void Form::destroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  if (on_destroy) app_.guard([&] { on_destroy(*this); });
+  if (handle_) {
+    plat::HWND h = handle_;
+    handle_ = 0;
+    os().DestroyWindow(h);
+  }
+}
+
+void Form::throw_missing_component(std::string_view name) const {
+  throw Error(cat("Form ", this->name(), " has no component named ", name));
+}
+
+const Handler* Form::find_handler(std::string_view name) const {
+  auto it = handlers_.find(name);
+  return it == handlers_.end() ? nullptr : &it->second;
+}
+
+// ---- window events ------------------------------------------------------
+
+void Form::on_paint(plat::Canvas& canvas) {
+  canvas.fill_rect({0, 0, client_width(), client_height()}, color());
+  paint_children(canvas, 0, 0);
+}
+
+void Form::on_mouse_down(plat::MouseButton button, unsigned shift, int x, int y) {
+  Control* target = control_at(x, y);
+  if (button == plat::MouseButton::Left) {
+    os().SetCapture(handle_);
+    mouse_target_ = target;
+    pressed_control_ = target;
+  }
+  plat::POINT o = target->origin_in_form();
+  target->mouse_down(button, shift, x - o.x, y - o.y);
+}
+
+void Form::on_mouse_up(plat::MouseButton button, unsigned shift, int x, int y) {
+  Control* target = (button == plat::MouseButton::Left && mouse_target_) ? mouse_target_ : control_at(x, y);
+  Control* pressed = pressed_control_;
+  if (button == plat::MouseButton::Left) {
+    mouse_target_ = nullptr;
+    pressed_control_ = nullptr;
+    if (os().GetCapture() == handle_) os().ReleaseCapture();
+  }
+  plat::POINT o = target->origin_in_form();
+  int lx = x - o.x, ly = y - o.y;
+  target->mouse_up(button, shift, lx, ly);
+  if (button == plat::MouseButton::Left && target == pressed && lx >= 0 && ly >= 0 && lx < target->width() &&
+      ly < target->height()) {
+    target->click();
+  }
+  if (button == plat::MouseButton::Right) {
+    for (Control* c = target; c; c = c->parent()) {
+      if (PopupMenu* menu = c->popup_menu()) {
+        plat::POINT p{};
+        if (os().GetCursorPos(&p)) menu->popup(p.x, p.y);
+        break;
+      }
+    }
+  }
+}
+
+void Form::on_capture_lost() { mouse_target_ = nullptr; }
+
+void Form::key_press(char& key) {
+  if (on_key_press) app_.guard([&] { on_key_press(*this, key); });
+}
+
+void Form::on_key_char(char ch) { key_press(ch); }
+
+void Form::on_close_request() { app_.guard([&] { close(); }); }
+
+std::optional<int> Form::on_nc_hit_test(int x, int y) { return nc_hit_test(x, y); }
+
+plat::HCURSOR Form::on_set_cursor(int x, int y) { return app_.screen().cursor(control_at(x, y)->cursor()); }
+
+void Form::on_bounds_changed(const plat::RECT& outer) {
+  if (syncing_bounds_) return;
+  syncing_bounds_ = true;
+  set_bounds(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top);
+  syncing_bounds_ = false;
+}
+
+// ---- design --------------------------------------------------------------
+
+bool Form::set_property(const DesignProperty& p, DesignContext& ctx) {
+  const std::string& k = p.key;
+  if (k == "caption") {
+    set_caption(ctx.string(p));
+  } else if (k == "border") {
+    const std::string& w = ctx.word(p);
+    if (w == "none") border_style_ = BorderStyle::None;
+    else if (w == "single") border_style_ = BorderStyle::Single;
+    else if (w == "sizeable") border_style_ = BorderStyle::Sizeable;
+    else ctx.fail(p, "is none, single or sizeable");
+  } else if (k == "bordericons") {
+    border_icons_ = ctx.word(p) != "none";
+  } else if (k == "style") {
+    const std::string& w = ctx.word(p);
+    if (w == "stayontop") form_style_ = FormStyle::StayOnTop;
+    else if (w == "normal") form_style_ = FormStyle::Normal;
+    else ctx.fail(p, "is stayontop or normal");
+  } else if (k == "position") {
+    const std::string& w = ctx.word(p);
+    if (w == "screencenter") position_ = FormPosition::ScreenCenter;
+    else if (w == "designed") position_ = FormPosition::Designed;
+    else ctx.fail(p, "is screencenter or designed");
+  } else if (k == "doublebuffered") {
+    double_buffered_ = ctx.boolean(p);
+  } else if (k == "visible") {
+    visible_ = ctx.boolean(p);
+  } else {
+    return Control::set_property(p, ctx);
+  }
+  return true;
+}
+
+bool Form::bind_event(std::string_view event, const Handler& h) {
+  if (event == "OnCreate") return take_handler(h, on_create);
+  if (event == "OnShow") return take_handler(h, on_show);
+  if (event == "OnDestroy") return take_handler(h, on_destroy);
+  if (event == "OnClose") return take_handler(h, on_close);
+  if (event == "OnKeyPress") return take_handler(h, on_key_press);
+  return Control::bind_event(event, h);
+}
+
+}  // namespace ui
