@@ -36,7 +36,7 @@ void Label::set_transparent(bool on) {
   invalidate();
 }
 
-bool Label::draws_transparent() const { return transparent_ || os().visual_styles_active(); }
+bool Label::draws_transparent() const { return transparent_.value_or(os().visual_styles_active()); }
 
 void Label::fit_to_text() {
   int w = 0, h = 0;

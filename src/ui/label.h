@@ -3,6 +3,7 @@
 // rule for labels that do not ask for transparency: see paint().
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,8 @@ class Label : public Control {
   const std::string& caption() const { return caption_; }
   void set_caption(std::string_view text);
   bool auto_size() const { return auto_size_; }
-  bool transparent() const { return transparent_; }
+  // A label whose design declares neither way is drawn transparent while
+  // the desktop's visual styles are on, and on its colour otherwise.
   void set_transparent(bool on);
   // True when the label is drawn without filling its rectangle.
   bool draws_transparent() const;
@@ -30,7 +32,7 @@ class Label : public Control {
   void fit_to_text();
   std::string caption_;
   bool auto_size_ = true;
-  bool transparent_ = false;
+  std::optional<bool> transparent_;
   plat::TextAlign alignment_ = plat::TextAlign::Left;
   bool loading_ = true;
 };
