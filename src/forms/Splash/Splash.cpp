@@ -1,0 +1,65 @@
+#include "forms/Splash/Splash.h"
+
+#include "forms/Splash/fade.h"
+#include "forms/Splash/premultiply.h"
+#include "platform/platform.h"
+#include "ui/error.h"
+#include "ui/timer.h"
+
+namespace {
+
+constexpr const char* kSplashResource = "SPLASH";
+// Reported the way a failed assertion reads: message (source, line).
+constexpr const char* kWrongFormat = "Wrong bitmap format - must be 32 bits/pixel (Splash, line 139)";
+
+}  // namespace
+
+TFormSplash::TFormSplash(ui::Application& app) : ui::Form(app) {
+  handler("FormClick", &TFormSplash::FormClick);
+  handler("FormClose", &TFormSplash::FormClose);
+  handler("FormKeyPress", &TFormSplash::FormKeyPress);
+  handler("TimerSplashTimer", &TFormSplash::TimerSplashTimer);
+  load_design("TFORMSPLASH");
+  TimerSplash = &component<ui::Timer>("TimerSplash");
+}
+
+void TFormSplash::ShowSplash() {
+  auto& os = plat::os();
+  auto ex = static_cast<plat::DWORD>(os.GetWindowLongA(handle(), plat::GWL_EXSTYLE));
+  if (!(ex & plat::WS_EX_LAYERED)) {
+    os.SetWindowLongA(handle(), plat::GWL_EXSTYLE, static_cast<plat::LONG>(ex | plat::WS_EX_LAYERED));
+  }
+  plat::DecodedBitmap bitmap = os.decode_picture_resource(kSplashResource);
+  if (bitmap.bits_per_pixel != 32) throw ui::Error(kWrongFormat);
+  Splash::PremultiplyAlpha(bitmap.image);
+  set_client_size(bitmap.image.width, bitmap.image.height);
+
+  plat::POINT source{0, 0};
+  plat::SIZE size{bitmap.image.width, bitmap.image.height};
+  plat::BLENDFUNCTION blend{plat::AC_SRC_OVER, 0, 0, plat::AC_SRC_ALPHA};
+  show();
+  Splash::fade_in([&](std::uint8_t alpha) {
+    blend.SourceConstantAlpha = alpha;
+    os.UpdateLayeredWindow(handle(), nullptr, &size, bitmap.image, &source, 0, &blend, plat::ULW_ALPHA);
+  });
+  // Already running since construction: the splash closes on its first
+  // schedule, not one full interval after the fade.
+  if (TimerSplash) TimerSplash->set_enabled(true);
+}
+
+void TFormSplash::FormClick(ui::Component&) { close(); }
+
+void TFormSplash::FormClose(ui::Component&, ui::CloseAction& Action) {
+  // A second close before the form is gone must not free the timer again.
+  if (TimerSplash) {
+    free_component(TimerSplash);
+    TimerSplash = nullptr;
+  }
+  Action = ui::CloseAction::Free;
+}
+
+void TFormSplash::FormKeyPress(ui::Component&, char&) { close(); }
+
+void TFormSplash::TimerSplashTimer(ui::Component&) { close(); }
+
+std::optional<int> TFormSplash::nc_hit_test(int, int) { return plat::HTCAPTION; }
