@@ -1,10 +1,122 @@
 #include "forms/appPicture/appPicture.h"
 
+#include "forms/overlay/overlay.h"
+#include "platform/platform.h"
+#include "ui/button.h"
+#include "ui/colours.h"
+#include "ui/dialogs.h"
+#include "ui/list_box.h"
+
 TfrmAppPicture* frmAppPicture = nullptr;
+
+namespace {
+
+// The compositor library is bound once more, for creation only, apart
+// from the DwmApi module: these two entries are never used afterwards.
+using IsCompositionEnabledFn = plat::HRESULT(PLAT_WINAPI*)(plat::BOOL*);
+using ExtendFrameFn = plat::HRESULT(PLAT_WINAPI*)(plat::HWND, const plat::MARGINS*);
+
+template <class Fn>
+Fn lookup(plat::HMODULE library, const char* name) {
+  if (!library) return nullptr;
+  return reinterpret_cast<Fn>(plat::os().GetProcAddress(library, name));
+}
+
+}  // namespace
 
 TfrmAppPicture::TfrmAppPicture(ui::Application& app) : ui::Form(app) {
   handler("FormCreate", &TfrmAppPicture::FormCreate);
+  handler("FormDestroy", &TfrmAppPicture::FormDestroy);
+  handler("btnListAppsClick", &TfrmAppPicture::btnListAppsClick);
+  handler("btnPreviewClick", &TfrmAppPicture::btnPreviewClick);
+  handler("btnSwitchToThisAppClick", &TfrmAppPicture::btnSwitchToThisAppClick);
+  handler("btnDisablePreviewClick", &TfrmAppPicture::btnDisablePreviewClick);
   load_design("TFRMAPPPICTURE");
+  btnListApps = &component<ui::Button>("btnListApps");
+  lbWindows = &component<ui::ListBox>("lbWindows");
+  btnPreview = &component<ui::Button>("btnPreview");
+  btnSwitchToThisApp = &component<ui::Button>("btnSwitchToThisApp");
+  btnDisablePreview = &component<ui::Button>("btnDisablePreview");
 }
 
-void TfrmAppPicture::FormCreate(ui::Component&) {}
+void TfrmAppPicture::FormCreate(ui::Component&) {
+  auto& os = plat::os();
+  appPicture::ThumbnailShown = false;
+  appPicture::WindowHandles.clear();
+
+  set_color(ui::colours::kBlack);
+  set_cursor(ui::crHandPoint);
+  set_border_style(ui::BorderStyle::Single);
+  set_border_icons(false);
+  set_position(ui::FormPosition::ScreenCenter);
+  set_caption("");
+  set_double_buffered(true);
+
+  if (appPicture::IsDwmLibraryPresent()) {
+    plat::HMODULE library = os.LoadLibraryA("dwmapi.dll");
+    plat::BOOL enabled = 0;
+    if (auto is_enabled = lookup<IsCompositionEnabledFn>(library, "DwmIsCompositionEnabled")) {
+      is_enabled(&enabled);
+    }
+    if (enabled) {
+      set_color(ui::colours::kBlack);
+      if (auto extend = lookup<ExtendFrameFn>(library, "DwmExtendFrameIntoClientArea")) {
+        plat::MARGINS whole_window{-1, -1, -1, -1};
+        extend(handle(), &whole_window);
+      }
+    } else {
+      ui::show_message(application(), "Aero Disabled");
+    }
+    os.FreeLibrary(library);
+  } else {
+    ui::show_message(application(), "DWM Api not present");
+  }
+
+  overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
+}
+
+void TfrmAppPicture::FormDestroy(ui::Component&) {
+  appPicture::WindowHandles.clear();
+  appPicture::ReleaseThumbnail();
+}
+
+void TfrmAppPicture::btnListAppsClick(ui::Component&) {
+  auto& os = plat::os();
+  lbWindows->begin_update();
+  lbWindows->clear();
+  appPicture::WindowHandles.clear();
+  plat::HWND desktop = os.GetDesktopWindow();
+  // Owners come back as 32-bit values; window handles are significant in
+  // their low 32 bits on every Windows, so the comparison is exact.
+  auto owner_is = [](plat::LONG owner, plat::HWND w) { return static_cast<std::uint32_t>(owner) == static_cast<std::uint32_t>(w); };
+  for (plat::HWND w = os.GetWindow(desktop, plat::GW_CHILD); w; w = os.GetWindow(w, plat::GW_HWNDNEXT)) {
+    char title[256] = {};
+    int length = os.GetWindowTextA(w, title, sizeof title);
+    plat::LONG owner = os.GetWindowLongA(w, plat::GWL_HWNDPARENT);
+    auto ex = static_cast<plat::DWORD>(os.GetWindowLongA(w, plat::GWL_EXSTYLE));
+    if (!os.IsWindowVisible(w)) continue;
+    if (length <= 0 || title[0] == '\0') continue;
+    if (owner != 0 && !owner_is(owner, desktop)) continue;
+    if ((ex & plat::WS_EX_TOOLWINDOW) && !(ex & plat::WS_EX_APPWINDOW)) continue;
+    lbWindows->add_item(title);
+    appPicture::WindowHandles.push_back(appPicture::handle_text(w));
+  }
+  lbWindows->end_update();
+  lbWindows->set_item_index(lbWindows->count() - 1);
+}
+
+void TfrmAppPicture::btnPreviewClick(ui::Component&) {
+  int index = lbWindows->item_index();
+  if (index < 0) return;
+  plat::HWND source = appPicture::parse_handle(appPicture::WindowHandles.at(index));
+  plat::RECT rect{5, 5, width() - 5, height() - 35};
+  appPicture::ShowThumbnail(source, handle(), rect);
+}
+
+void TfrmAppPicture::btnSwitchToThisAppClick(ui::Component&) {
+  int index = lbWindows->item_index();
+  if (index < 0) return;
+  plat::os().SwitchToThisWindow(appPicture::parse_handle(appPicture::WindowHandles.at(index)), 1);
+}
+
+void TfrmAppPicture::btnDisablePreviewClick(ui::Component&) { appPicture::ReleaseThumbnail(); }
