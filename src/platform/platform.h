@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -97,6 +98,10 @@ class BrowserHost {
   virtual HRESULT get_Application(std::shared_ptr<void>& disp) = 0;
   virtual void set_bounds(const RECT& client_rect) = 0;
   virtual void set_visible(bool visible) = 0;
+  // Where the form's windowless controls lie above the browser, in the
+  // coordinates of set_bounds. The control's window leaves these places to
+  // the form, which paints those controls there.
+  virtual void set_covered(std::span<const RECT> /*rects*/) {}
 };
 
 // The decoded splash picture and the bit depth the decoder produced.
@@ -157,6 +162,8 @@ class Platform {
   // ---- messages and timers -------------------------------------------
   virtual std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, UINT elapse_ms) = 0;
   virtual BOOL KillTimer(HWND hwnd, std::uintptr_t id) = 0;
+  // msg is the program's own message number, 0 to 0x3FFF, handed back to
+  // the window's on_posted; Windows sees it as WM_APP + msg.
   virtual BOOL PostMessageA(HWND hwnd, UINT msg, std::uintptr_t param) = 0;
   virtual void PostQuitMessage(int exit_code) = 0;
   // Waits for and dispatches one message; false once WM_QUIT arrives.

@@ -1,0 +1,30 @@
+// Pictures as top-down 32-bit DIB sections, the form AlphaBlend and
+// UpdateLayeredWindow read.
+#pragma once
+
+#include <optional>
+
+#include "platform/image.h"
+#include "platform/win32/handles.h"
+
+namespace win32 {
+
+struct DibSection {
+  GdiObject<HBITMAP> bitmap;
+  int width = 0;
+  int height = 0;
+};
+
+// How the picture's colour relates to its alpha. The system blends
+// premultiplied colour only.
+enum class AlphaForm { Straight, Premultiplied };
+
+// A new DIB section holding the picture, premultiplied on the way if it
+// was straight; nothing for an empty picture or when GDI refuses.
+std::optional<DibSection> make_dib(const plat::Image& image, AlphaForm form);
+
+// The straight-alpha picture's DIB, made on first use and kept in
+// image.native until the picture is touched.
+const DibSection* cached_dib(const plat::Image& image);
+
+}  // namespace win32

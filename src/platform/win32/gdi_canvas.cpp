@@ -1,0 +1,58 @@
+#include "platform/win32/gdi_canvas.h"
+
+#include <algorithm>
+
+#include "platform/win32/convert.h"
+#include "platform/win32/dib.h"
+#include "platform/win32/fonts.h"
+
+namespace win32 {
+
+void GdiCanvas::fill_rect(const plat::RECT& r, plat::COLORREF color) {
+  GdiObject<HBRUSH> brush(::CreateSolidBrush(color));
+  const ::RECT rect = to_rect(r);
+  if (brush) ::FillRect(dc_, &rect, brush.get());
+}
+
+void GdiCanvas::frame_rect(const plat::RECT& r, plat::COLORREF color) {
+  GdiObject<HBRUSH> brush(::CreateSolidBrush(color));
+  const ::RECT rect = to_rect(r);
+  if (brush) ::FrameRect(dc_, &rect, brush.get());
+}
+
+HDC GdiCanvas::source_dc() {
+  if (!source_) source_.reset(::CreateCompatibleDC(dc_));
+  return source_.get();
+}
+
+void GdiCanvas::draw_image(const plat::Image& img, int x, int y, const plat::RECT& clip) {
+  // Only the part inside the clip is blended, so no clip region is needed.
+  const int left = std::max<int>(x, clip.left);
+  const int top = std::max<int>(y, clip.top);
+  const int right = std::min<int>(x + img.width, clip.right);
+  const int bottom = std::min<int>(y + img.height, clip.bottom);
+  if (left >= right || top >= bottom) return;
+
+  const DibSection* dib = cached_dib(img);
+  HDC source = source_dc();
+  if (!dib || !source) return;
+  SelectedObject selected(source, dib->bitmap.get());
+  const ::BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  ::AlphaBlend(dc_, left, top, right - left, bottom - top, source, left - x, top - y, right - left,
+               bottom - top, blend);
+}
+
+void GdiCanvas::draw_text(std::string_view line, const plat::Font& font, plat::COLORREF color,
+                          const plat::RECT& box, plat::TextAlign align) {
+  if (line.empty()) return;
+  SelectedObject selected(dc_, cached_font(font));
+  ::SetBkMode(dc_, TRANSPARENT);
+  ::SetTextColor(dc_, color);
+  ::RECT rect = to_rect(box);
+  // Without DT_NOCLIP, DrawTextA cuts the line to the box.
+  UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;
+  format |= align == plat::TextAlign::Center ? DT_CENTER : DT_LEFT;
+  ::DrawTextA(dc_, line.data(), static_cast<int>(line.size()), &rect, format);
+}
+
+}  // namespace win32

@@ -1,0 +1,54 @@
+// The pointer, the keyboard state, screen metrics and text measurement.
+#include "platform/win32/convert.h"
+#include "platform/win32/fonts.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_platform.h"
+
+namespace win32 {
+
+plat::BOOL Win32Platform::GetCursorPos(plat::POINT* point) {
+  ::POINT p{};
+  const BOOL ok = ::GetCursorPos(&p);
+  if (ok) *point = from_point(p);
+  return ok;
+}
+
+std::int16_t Win32Platform::GetAsyncKeyState(int vkey) { return ::GetAsyncKeyState(vkey); }
+
+int Win32Platform::GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
+
+// The records the seam passes (a RECT for the work area) have the
+// system's layout, so pv goes through untouched.
+plat::BOOL Win32Platform::SystemParametersInfoA(plat::UINT action, plat::UINT param, void* pv,
+                                                plat::UINT win_ini) {
+  return ::SystemParametersInfoA(action, param, pv, win_ini);
+}
+
+int Win32Platform::screen_dpi() {
+  WindowDc screen(nullptr);
+  // 96 is the system's own default when it cannot say.
+  return screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+}
+
+plat::HCURSOR Win32Platform::LoadCursorA(plat::HMODULE module, int id) {
+  return from_hcursor(::LoadCursorA(to_hmodule(module), MAKEINTRESOURCEA(id)));
+}
+
+plat::BOOL Win32Platform::DestroyCursor(plat::HCURSOR cursor) { return ::DestroyCursor(to_hcursor(cursor)); }
+
+plat::SIZE Win32Platform::measure_text(const plat::Font& font, std::string_view line) {
+  WindowDc screen(nullptr);
+  if (!screen) return {};
+  SelectedObject selected(screen.get(), cached_font(font));
+  if (line.empty()) {
+    // An empty line still has the font's height, so empty labels keep their row.
+    TEXTMETRICA metrics{};
+    ::GetTextMetricsA(screen.get(), &metrics);
+    return {0, static_cast<plat::LONG>(metrics.tmHeight)};
+  }
+  ::SIZE size{};
+  ::GetTextExtentPoint32A(screen.get(), line.data(), static_cast<int>(line.size()), &size);
+  return from_size(size);
+}
+
+}  // namespace win32

@@ -1,0 +1,71 @@
+// System texts: error messages, the user's day and month names, and the
+// conversions between the ANSI code page and UTF-16.
+#include <string>
+
+#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_headers.h"
+
+namespace win32 {
+
+namespace {
+
+std::string format_system_message(DWORD code) {
+  char buffer[1024];
+  const DWORD n = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                                   buffer, sizeof buffer, nullptr);
+  std::string text(buffer, n);
+  // The system ends its texts with ".\r\n"; callers add their own ending.
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\n' ||
+                           text.back() == '.' || text.back() == '\t')) {
+    text.pop_back();
+  }
+  return text;
+}
+
+std::string locale_text(LCTYPE type) {
+  char buffer[128];
+  const int n = ::GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
+  return n > 0 ? std::string(buffer, static_cast<std::size_t>(n - 1)) : std::string();
+}
+
+}  // namespace
+
+std::string Win32Platform::system_error_text(plat::DWORD code) { return format_system_message(code); }
+
+std::string Win32Platform::hresult_text(plat::HRESULT hr) {
+  return format_system_message(static_cast<DWORD>(hr));
+}
+
+std::string Win32Platform::long_day_name(int day_of_week) {
+  if (day_of_week < 0 || day_of_week > 6) return {};
+  // The locale counts from Monday (LOCALE_SDAYNAME1); the seam from Sunday.
+  return locale_text(LOCALE_SDAYNAME1 + static_cast<LCTYPE>((day_of_week + 6) % 7));
+}
+
+std::string Win32Platform::short_month_name(int month) {
+  if (month < 1 || month > 12) return {};
+  return locale_text(LOCALE_SABBREVMONTHNAME1 + static_cast<LCTYPE>(month - 1));
+}
+
+// wchar_t and char16_t are both UTF-16 code units on Windows; the copies
+// between the two string types keep the code free of aliasing casts.
+std::u16string Win32Platform::ansi_to_utf16(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), n);
+  return std::u16string(wide.begin(), wide.end());
+}
+
+std::string Win32Platform::utf16_to_ansi(std::u16string_view text) {
+  if (text.empty()) return {};
+  const std::wstring wide(text.begin(), text.end());
+  const int size = static_cast<int>(wide.size());
+  const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<std::size_t>(n), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, wide.data(), size, narrow.data(), n, nullptr, nullptr);
+  return narrow;
+}
+
+}  // namespace win32

@@ -1,0 +1,11 @@
+#include "platform/win32/win32_platform.h"
+
+#include "platform/win32/layered.h"
+
+namespace win32 {
+
+Win32Platform::Win32Platform() : layered_(std::make_unique<LayeredApi>(look_up_layered_api())) {}
+
+Win32Platform::~Win32Platform() = default;
+
+}  // namespace win32

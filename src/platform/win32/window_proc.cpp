@@ -1,0 +1,185 @@
+#include "platform/win32/window_proc.h"
+
+#include <optional>
+
+#include "platform/win32/carried_error.h"
+#include "platform/win32/convert.h"
+#include "platform/win32/gdi_canvas.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/posted.h"
+
+namespace win32 {
+
+namespace {
+
+
+unsigned alt_bit() { return ::GetKeyState(VK_MENU) < 0 ? plat::ssAlt : 0u; }
+
+// Mouse messages carry every state bit but Alt's in wParam.
+unsigned mouse_shift(WPARAM wparam) {
+  unsigned shift = alt_bit();
+  if (wparam & MK_SHIFT) shift |= plat::ssShift;
+  if (wparam & MK_CONTROL) shift |= plat::ssCtrl;
+  if (wparam & MK_LBUTTON) shift |= plat::ssLeft;
+  if (wparam & MK_RBUTTON) shift |= plat::ssRight;
+  if (wparam & MK_MBUTTON) shift |= plat::ssMiddle;
+  return shift;
+}
+
+unsigned key_shift() {
+  unsigned shift = alt_bit();
+  if (::GetKeyState(VK_SHIFT) < 0) shift |= plat::ssShift;
+  if (::GetKeyState(VK_CONTROL) < 0) shift |= plat::ssCtrl;
+  return shift;
+}
+
+std::optional<plat::MouseButton> button_of(UINT msg) {
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      return plat::MouseButton::Left;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return plat::MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      return plat::MouseButton::Middle;
+    default:
+      return {};
+  }
+}
+
+bool is_button_down(UINT msg) {
+  return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN;
+}
+
+// Paints into a memory DC of the client size and copies it once, so no
+// window ever shows a half-drawn frame.
+void paint(plat::WindowSink& sink, HWND hwnd) {
+  PaintDc screen(hwnd);
+  ::RECT client{};
+  ::GetClientRect(hwnd, &client);
+  const int w = client.right - client.left;
+  const int h = client.bottom - client.top;
+  if (!screen || w <= 0 || h <= 0) return;
+
+  MemoryDc back(::CreateCompatibleDC(screen.get()));
+  GdiObject<HBITMAP> buffer(::CreateCompatibleBitmap(screen.get(), w, h));
+  if (!back || !buffer) {
+    // Out of GDI memory: a flickering paint beats a blank window.
+    GdiCanvas canvas(screen.get());
+    sink.on_paint(canvas);
+    return;
+  }
+  SelectedObject selected(back.get(), buffer.get());
+  {
+    GdiCanvas canvas(back.get());
+    sink.on_paint(canvas);
+  }
+  ::BitBlt(screen.get(), 0, 0, w, h, back.get(), 0, 0, SRCCOPY);
+}
+
+HCURSOR cursor_at(plat::WindowSink& sink, HWND hwnd) {
+  ::POINT p{};
+  ::GetCursorPos(&p);
+  ::ScreenToClient(hwnd, &p);
+  return to_hcursor(sink.on_set_cursor(p.x, p.y));
+}
+
+// The sink's answer to a message, or nothing for the default handling.
+std::optional<LRESULT> dispatch(plat::WindowSink& sink, HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  const int x = GET_X_LPARAM(lparam);
+  const int y = GET_Y_LPARAM(lparam);
+  if (auto button = button_of(msg)) {
+    if (is_button_down(msg)) {
+      sink.on_mouse_down(*button, mouse_shift(wparam), x, y);
+    } else {
+      sink.on_mouse_up(*button, mouse_shift(wparam), x, y);
+    }
+    return 0;
+  }
+  if (msg >= kPostedFirst && msg <= kPostedLast) {
+    sink.on_posted(msg - kPostedFirst, static_cast<std::uintptr_t>(lparam));
+    return 0;
+  }
+  switch (msg) {
+    case WM_PAINT:
+      paint(sink, hwnd);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_MOUSEMOVE:
+      sink.on_mouse_move(mouse_shift(wparam), x, y);
+      return 0;
+    case WM_KEYDOWN:
+      sink.on_key_down(static_cast<int>(wparam), key_shift());
+      return 0;
+    case WM_CHAR:
+      sink.on_key_char(static_cast<char>(wparam));
+      return 0;
+    case WM_CLOSE:
+      // Never the default: it would destroy the window behind the toolkit's back.
+      sink.on_close_request();
+      return 0;
+    case WM_NCHITTEST:
+      if (auto code = sink.on_nc_hit_test(x, y)) return *code;
+      return {};
+    case WM_SETCURSOR:
+      // Only for the window itself: a child's cursor is the child's business.
+      if (LOWORD(lparam) == HTCLIENT && reinterpret_cast<HWND>(wparam) == hwnd) {
+        if (HCURSOR cursor = cursor_at(sink, hwnd)) {
+          ::SetCursor(cursor);
+          return TRUE;
+        }
+      }
+      return {};
+    case WM_WINDOWPOSCHANGED: {
+      ::RECT outer{};
+      ::GetWindowRect(hwnd, &outer);
+      sink.on_bounds_changed(from_rect(outer));
+      return {};  // the default still sends WM_SIZE and WM_MOVE
+    }
+    case WM_CAPTURECHANGED:
+      sink.on_capture_lost();
+      return 0;
+    case WM_TIMER:
+      sink.on_timer(static_cast<std::uintptr_t>(wparam));
+      return 0;
+    case WM_ACTIVATEAPP:
+      sink.on_activate_app(wparam != 0);
+      return 0;
+    default:
+      return {};
+  }
+}
+
+plat::WindowSink* sink_of(HWND hwnd) {
+  return reinterpret_cast<plat::WindowSink*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+}  // namespace
+
+LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    return ::DefWindowProcA(hwnd, msg, wparam, lparam);
+  }
+  plat::WindowSink* sink = sink_of(hwnd);
+  if (msg == WM_NCDESTROY) {
+    // The sink may go right after its window; nothing may reach it later.
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    sink = nullptr;
+  }
+  // Messages before WM_NCCREATE (WM_GETMINMAXINFO) find no sink yet.
+  if (!sink) return ::DefWindowProcA(hwnd, msg, wparam, lparam);
+  try {
+    if (auto answer = dispatch(*sink, hwnd, msg, wparam, lparam)) return *answer;
+  } catch (...) {
+    carry_exception(std::current_exception());
+    return 0;
+  }
+  return ::DefWindowProcA(hwnd, msg, wparam, lparam);
+}
+
+}  // namespace win32
