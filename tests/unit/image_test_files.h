@@ -1,0 +1,49 @@
+// Small picture files built in memory for the decoder tests, so that
+// almost no binary test data needs to be kept in the repository.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace image_test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A bitmap file written field by field. Rows are given in file order,
+// unpadded; the writer pads them to four bytes.
+struct BmpFile {
+  std::uint32_t header_size = 40;  // 12, 40, 108 or 124
+  std::int32_t width = 0;
+  std::int32_t height = 0;         // negative: top-down
+  std::uint16_t bits = 24;
+  std::uint32_t compression = 0;
+  std::uint32_t colours_used = 0;
+  std::vector<std::uint32_t> masks{};    // after a 40-byte header, or in a V4/V5 one
+  std::vector<std::uint32_t> palette{};  // 0x00RRGGBB
+  std::vector<Bytes> rows{};
+  Bytes bytes() const;
+};
+
+// A PNG file through libpng's full writer, which (unlike the simplified
+// one) can write tRNS for grey and RGB, 16-bit samples and interlacing.
+struct PngFile {
+  int width = 0;
+  int height = 0;
+  int bit_depth = 8;
+  int colour_type = 0;  // PNG_COLOR_TYPE_*
+  bool interlaced = false;
+  std::vector<std::uint32_t> palette{};    // 0x00RRGGBB
+  std::vector<std::uint8_t> palette_alpha{};
+  std::optional<std::uint16_t> trns_grey{};
+  std::vector<Bytes> rows{};  // packed samples, big-endian for 16 bits
+  Bytes bytes() const;
+};
+
+enum class JpegMode { Baseline, Progressive };
+
+// A JPEG of interleaved samples with 1 (grey), 3 (RGB) or 4 (CMYK, stored
+// inverted with an Adobe marker as Adobe's writers do) components.
+Bytes make_jpeg(int width, int height, int components, const Bytes& samples, JpegMode mode, int quality = 95);
+
+}  // namespace image_test
