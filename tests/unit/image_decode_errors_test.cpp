@@ -118,6 +118,9 @@ TEST(PictureDecoders, RefuseBadFilesWithTheirMessage) {
       {"JPEG: 12-bit precision", decode_jpeg, jpeg_sof(4, {12}), "Unsupported JPEG data precision 12"},
       {"JPEG: zero components", decode_jpeg, jpeg_sof(9, {0}), "Empty JPEG image (DNL not supported)"},
       {"JPEG: 65000 x 65000", decode_jpeg, jpeg_sof(5, {0xFD, 0xE8, 0xFD, 0xE8}), "Picture is too large (65000 x 65000)"},
+      {"JPEG: over two thousand scans", decode_jpeg,
+       image_test::make_jpeg(8, 8, 3, Bytes(8 * 8 * 3, 0x40), image_test::JpegMode::ManyScans),
+       "JPEG file has more than 1000 scans"},
       {"any: unknown signature", decode_picture, {'G', 'I', 'F', '8'}, "Picture format is not recognised"},
       {"any: cut bitmap", decode_picture, cut(bmp8(), 66), "Bitmap pixel data is truncated"},
   };

@@ -35,6 +35,10 @@ std::vector<Bytes> seeds() {
       BmpFile{.header_size = 124, .width = 5, .height = 12, .bits = 32, .compression = 3,
               .masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, .rows = rows8}
           .bytes(),
+      BmpFile{.header_size = 12, .width = 80, .height = 12, .bits = 1, .palette = {0, 0xFFFFFF}, .rows = rows4}.bytes(),
+      BmpFile{.width = 10, .height = 12, .bits = 16, .compression = 3, .masks = {0xF800, 0x07E0, 0x001F},
+              .rows = rows8}
+          .bytes(),
       PngFile{.width = 20, .height = 12, .bit_depth = 4, .colour_type = PNG_COLOR_TYPE_PALETTE, .interlaced = true,
               .palette = palette, .palette_alpha = {0, 128}, .rows = rows4}
           .bytes(),
@@ -43,6 +47,7 @@ std::vector<Bytes> seeds() {
           .bytes(),
       image_test::make_jpeg(20, 12, 1, grey, image_test::JpegMode::Baseline),
       image_test::make_jpeg(20, 12, 3, rgb, image_test::JpegMode::Progressive),
+      image_test::make_jpeg(5, 12, 4, rgb, image_test::JpegMode::Baseline),
   };
 }
 

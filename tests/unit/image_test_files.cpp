@@ -116,6 +116,17 @@ Bytes make_jpeg(int width, int height, int components, const Bytes& samples, Jpe
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, quality, TRUE);
   if (mode == JpegMode::Progressive) jpeg_simple_progression(&cinfo);
+  std::vector<jpeg_scan_info> scans;
+  if (mode == JpegMode::ManyScans) {
+    constexpr int max_bit = 10;  // the largest successive-approximation shift libjpeg writes
+    for (int bit = max_bit; bit >= 0; --bit)
+      scans.push_back({components, {0, 1, 2, 3}, 0, 0, bit == max_bit ? 0 : bit + 1, bit});
+    for (int c = 0; c < components; ++c)
+      for (int k = 1; k < 64; ++k)
+        for (int bit = max_bit; bit >= 0; --bit) scans.push_back({1, {c}, k, k, bit == max_bit ? 0 : bit + 1, bit});
+    cinfo.scan_info = scans.data();
+    cinfo.num_scans = static_cast<int>(scans.size());
+  }
   jpeg_start_compress(&cinfo, TRUE);
   Bytes row_data;
   while (cinfo.next_scanline < cinfo.image_height) {

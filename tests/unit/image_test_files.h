@@ -40,7 +40,9 @@ struct PngFile {
   Bytes bytes() const;
 };
 
-enum class JpegMode { Baseline, Progressive };
+// ManyScans is progressive with a scan for every bit of every coefficient
+// of every component: valid, but more scans than any real file has.
+enum class JpegMode { Baseline, Progressive, ManyScans };
 
 // A JPEG of interleaved samples with 1 (grey), 3 (RGB) or 4 (CMYK, stored
 // inverted with an Adobe marker as Adobe's writers do) components.
