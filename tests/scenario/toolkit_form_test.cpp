@@ -1,0 +1,152 @@
+// The form semantics every screen relies on: show, hide and close, timers,
+// the standard error box, designs scaled to the screen and refused when
+// they name a handler the form does not have.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "support/sim_app.h"
+#include "ui/error.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/timer.h"
+
+namespace {
+
+using support::SimApp;
+
+constexpr const char* kDesign =
+    "form frmTest TfrmTest\n"
+    "  caption \"Test\"\n"
+    "  left 10\n"
+    "  top 20\n"
+    "  width 300\n"
+    "  height 200\n"
+    "  border none\n"
+    "  font \"Tahoma\" -13\n"
+    "  OnCreate FormCreate\n"
+    "label lblText\n"
+    "  left 26\n"
+    "  top 13\n"
+    "  caption \"ab\"\n"
+    "  OnClick lblTextClick\n"
+    "timer tmrTick\n"
+    "  interval 100\n"
+    "  enabled false\n"
+    "  OnTimer tmrTickTimer\n";
+
+class TfrmTest : public ui::Form {
+ public:
+  explicit TfrmTest(ui::Application& app) : ui::Form(app) {
+    handler("FormCreate", &TfrmTest::FormCreate);
+    handler("tmrTickTimer", &TfrmTest::tmrTickTimer);
+    handler("lblTextClick", &TfrmTest::lblTextClick);
+    load_design("TESTFORM");
+    tmrTick = &component<ui::Timer>("tmrTick");
+    lblText = &component<ui::Label>("lblText");
+  }
+  void FormCreate(ui::Component&) {
+    if (fail_create) throw ui::Error("creation failed");
+  }
+  void tmrTickTimer(ui::Component&) { ticks.push_back(plat::os().GetTickCount()); }
+  void lblTextClick(ui::Component&) { throw ui::Error("Click failed"); }
+
+  static inline bool fail_create = false;
+  ui::Timer* tmrTick = nullptr;
+  ui::Label* lblText = nullptr;
+  std::vector<plat::DWORD> ticks;
+};
+
+struct ToolkitForm : ::testing::Test {
+  ToolkitForm() : sim({.ship_pictures = false, .compositor = false}) {
+    sim.desktop.resources().set("TESTFORM", std::vector<std::uint8_t>(kDesign, kDesign + std::strlen(kDesign)));
+  }
+  TfrmTest& make() { return sim.app->create_owned_form<TfrmTest>(); }
+  SimApp sim;
+};
+
+TEST_F(ToolkitForm, TimersFireOneIntervalAfterEnablingAndAreNotRestartedByEnablingAgain) {
+  TfrmTest& f = make();
+  plat::DWORD t0 = plat::os().GetTickCount();
+  f.tmrTick->set_enabled(true);
+  sim.desktop.advance(50);
+  f.tmrTick->set_enabled(true);  // must not restart the countdown
+  sim.desktop.advance(260);
+  ASSERT_EQ(f.ticks.size(), 3u);
+  EXPECT_EQ(f.ticks[0] - t0, 100u);
+  EXPECT_EQ(f.ticks[1] - t0, 200u);
+  f.tmrTick->set_enabled(false);
+  sim.desktop.advance(500);
+  EXPECT_EQ(f.ticks.size(), 3u);
+}
+
+TEST_F(ToolkitForm, ClosingANonMainFormHidesItAndClosingTheMainFormEndsTheLoop) {
+  TfrmTest& main = make();  // the first form made is the main form
+  TfrmTest& other = make();
+  other.show();
+  ASSERT_TRUE(plat::os().IsWindowVisible(other.handle()));
+  other.close();
+  EXPECT_FALSE(plat::os().IsWindowVisible(other.handle()));
+  EXPECT_FALSE(sim.app->terminated());
+
+  sim.desktop.at(sim.desktop.now() + 300, [&] { main.close(); });
+  sim.desktop.set_deadline(sim.desktop.now() + 10'000);
+  sim.app->run();
+  EXPECT_FALSE(sim.desktop.deadline_reached());
+  EXPECT_EQ(sim.desktop.exit_code(), 0);
+  EXPECT_TRUE(sim.app->forms().empty());
+}
+
+TEST_F(ToolkitForm, AnErrorInAHandlerIsShownInTheStandardBoxAndTheProgramGoesOn) {
+  TfrmTest::fail_create = true;
+  TfrmTest& f = make();
+  TfrmTest::fail_create = false;
+  sim.app->set_title("Slatebar");
+  f.show();
+  plat::RECT r{};
+  plat::os().GetWindowRect(f.handle(), &r);
+  sim.desktop.move_pointer(r.left + f.lblText->left() + 2, r.top + f.lblText->top() + 2);
+  sim.desktop.press();
+  sim.desktop.release();
+  sim.desktop.advance(10);
+  auto boxes = sim.desktop.log().of({"MessageBoxA"});
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_NE(boxes[0].find("\"creation failed.\""), std::string::npos) << boxes[0];
+  EXPECT_NE(boxes[1].find("\"Slatebar\" \"Click failed.\""), std::string::npos) << boxes[1];
+  EXPECT_NE(boxes[1].find("MB_ICONSTOP"), std::string::npos) << boxes[1];
+  EXPECT_FALSE(sim.app->terminated());
+}
+
+TEST_F(ToolkitForm, DesignedValuesAreScaledOnceToTheScreensTextHeight) {
+  sim.desktop.set_dpi(120);  // text height 16 instead of 13
+  TfrmTest& f = make();
+  EXPECT_EQ(f.width(), 369);  // 300 * 16 / 13, rounded
+  EXPECT_EQ(f.height(), 246);
+  EXPECT_EQ(f.lblText->left(), 32);
+  EXPECT_EQ(f.lblText->top(), 16);
+  EXPECT_EQ(f.font().height, -16);
+  // Positions set in code are screen pixels and stay as given.
+  f.lblText->set_left(26);
+  EXPECT_EQ(f.lblText->left(), 26);
+}
+
+TEST_F(ToolkitForm, ADesignNamingAnUnknownHandlerIsRefusedWithAClearMessage) {
+  std::string bad = std::string(kDesign) + "label lblOther\n  OnClick lblOtherClick\n";
+  sim.desktop.resources().set("TESTFORM", std::vector<std::uint8_t>(bad.begin(), bad.end()));
+  try {
+    make();
+    FAIL() << "the design loaded";
+  } catch (const ui::Error& e) {
+    EXPECT_STREQ(e.what(),
+                 "Design TESTFORM, line 20: OnClick of lblOther names the handler lblOtherClick, which frmTest "
+                 "does not have");
+  }
+}
+
+TEST_F(ToolkitForm, ADesignBindingAHandlerToTheWrongKindOfEventIsRefused) {
+  std::string bad = std::string(kDesign) + "label lblOther\n  OnMouseDown tmrTickTimer\n";
+  sim.desktop.resources().set("TESTFORM", std::vector<std::uint8_t>(bad.begin(), bad.end()));
+  EXPECT_THROW(make(), ui::Error);
+}
+
+}  // namespace
