@@ -1,0 +1,121 @@
+#include "platform/sim/desktop.h"
+
+#include <stdexcept>
+
+namespace sim {
+namespace {
+
+Desktop* newest = nullptr;
+
+}  // namespace
+
+Desktop::Desktop(std::filesystem::path resource_folder)
+    : resources_(std::move(resource_folder)), browsers_(std::make_shared<BrowserRegistry>()) {
+  browsers_->log = &log_;
+  pointer_ = {screen_width_ / 2, screen_height_ / 2};
+  set_exe_path("C:\\Program Files\\Slatebar\\slatebar.exe");
+  set_temp_path("C:\\users\\user\\Temp\\");
+  previous_current_ = newest;
+  newest = this;
+}
+
+Desktop::~Desktop() {
+  browsers_->log = nullptr;
+  if (installed_) plat::set_os(nullptr);
+  if (newest == this) newest = previous_current_;
+}
+
+Desktop* Desktop::current() { return newest; }
+
+void Desktop::install() {
+  plat::set_os(this);
+  installed_ = true;
+}
+
+std::optional<int> Desktop::exit_code() const {
+  if (!quit_posted_) return std::nullopt;
+  return exit_code_;
+}
+
+void Desktop::set_screen_size(int width, int height) {
+  screen_width_ = width;
+  screen_height_ = height;
+  pointer_.x = std::clamp<LONG>(pointer_.x, 0, width - 1);
+  pointer_.y = std::clamp<LONG>(pointer_.y, 0, height - 1);
+}
+
+void Desktop::set_exe_path(std::string path) {
+  exe_path_ = std::move(path);
+  files_.write_file(exe_path_, std::string_view("MZ"));
+  const std::size_t cut = exe_path_.find_last_of('\\');
+  if (cut != std::string::npos) files_.set_current_directory(exe_path_.substr(0, cut + 1));
+}
+
+void Desktop::set_temp_path(std::string path) {
+  temp_path_ = std::move(path);
+  files_.make_directories(temp_path_);
+}
+
+const Window& Desktop::window(HWND hwnd) const {
+  const Window* w = find(hwnd);
+  if (!w) throw std::out_of_range("no window " + hex32(static_cast<std::uint32_t>(hwnd)));
+  return *w;
+}
+
+std::string Desktop::name_of(HWND hwnd) const {
+  if (hwnd == 0) return "0";
+  if (hwnd == kDesktopWindow) return "desktop";
+  if (const Window* w = find(hwnd)) return w->name;
+  return hex32(static_cast<std::uint32_t>(hwnd));
+}
+
+std::string Desktop::after_name(HWND insert_after) const {
+  if (insert_after == plat::HWND_TOP) return "HWND_TOP";
+  if (insert_after == plat::HWND_BOTTOM) return "HWND_BOTTOM";
+  if (insert_after == plat::HWND_TOPMOST) return "HWND_TOPMOST";
+  if (insert_after == plat::HWND_NOTOPMOST) return "HWND_NOTOPMOST";
+  return name_of(insert_after);
+}
+
+std::vector<HWND> Desktop::z_order(Windows which) const {
+  std::vector<HWND> out;
+  for (HWND h : z_.order()) {
+    const Window* w = find(h);
+    if (which == Windows::All || (w && w->visible())) out.push_back(h);
+  }
+  return out;
+}
+
+std::vector<std::string> Desktop::z_order_names(Windows which) const {
+  std::vector<std::string> out;
+  for (HWND h : z_order(which)) out.push_back(name_of(h));
+  return out;
+}
+
+bool Desktop::is_ours(HWND hwnd) const {
+  const Window* w = find(hwnd);
+  return w && w->ours();
+}
+
+HWND Desktop::add_foreign_window(const ForeignWindow& params) {
+  Window w;
+  w.name = !params.name.empty() ? params.name : !params.title.empty() ? params.title : params.class_name;
+  w.class_name = params.class_name;
+  w.title = params.title;
+  w.style = (params.style & ~plat::WS_VISIBLE) | (params.visible ? plat::WS_VISIBLE : 0);
+  w.ex_style = params.ex_style;
+  w.bounds = params.bounds;
+  w.owner = params.owner;
+  w.process = params.process;
+  Window& added = windows_.add(std::move(w));
+  z_.insert(added.hwnd, added.topmost());
+  return added.hwnd;
+}
+
+void Desktop::close_foreign_window(HWND hwnd) {
+  const Window* w = find(hwnd);
+  if (!w || w->ours()) throw std::invalid_argument("not a foreign window: " + name_of(hwnd));
+  destroy_tree(hwnd, false);
+}
+
+}  // namespace sim

@@ -1,0 +1,382 @@
+// The simulated desktop: a deterministic, single-threaded plat::Platform
+// on which host tests run every form. Time moves only when a test
+// advances it or the program sleeps; everything the program does is
+// recorded, and every fault a test needs can be injected.
+// docs/simulated-desktop.md says what is modelled and what is not.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/sim/clock.h"
+#include "platform/sim/dialogs.h"
+#include "platform/sim/event_log.h"
+#include "platform/sim/fake_browser.h"
+#include "platform/sim/file_system.h"
+#include "platform/sim/frame_metrics.h"
+#include "platform/sim/input.h"
+#include "platform/sim/modules.h"
+#include "platform/sim/registry.h"
+#include "platform/sim/resources.h"
+#include "platform/sim/timers.h"
+#include "platform/sim/types.h"
+#include "platform/sim/window_table.h"
+#include "platform/sim/zorder.h"
+
+namespace sim {
+
+// A window of another process, for FindWindowA, z-order and switching tests.
+struct ForeignWindow {
+  std::string class_name{};
+  std::string title{};
+  DWORD style = plat::WS_OVERLAPPED | plat::WS_CAPTION | plat::WS_SYSMENU;
+  DWORD ex_style = 0;
+  HWND owner = 0;
+  RECT bounds{100, 100, 500, 400};
+  bool visible = true;
+  DWORD process = kOtherProcess;
+  std::string name{};  // for logs; empty: the title, or the class when untitled
+};
+
+struct SwitchRecord {
+  HWND hwnd = 0;
+  BOOL alt_tab = 0;
+};
+
+struct ExecRecord {
+  std::string command_line;
+  UINT show = 0;
+};
+
+enum class Windows { All, Visible };
+
+class Desktop final : public plat::Platform {
+ public:
+  // `resource_folder`: where slatebar.rc lives; empty: the source tree's.
+  explicit Desktop(std::filesystem::path resource_folder = {});
+  ~Desktop() override;
+  Desktop(const Desktop&) = delete;
+  Desktop& operator=(const Desktop&) = delete;
+
+  // The newest desktop alive, for fakes registered as C functions (the
+  // compositor's entries) that must reach it.
+  static Desktop* current();
+  // Makes this the platform of plat::os() until it is destroyed.
+  void install();
+
+  // ---- time and the message loop ---------------------------------------
+  Millis now() const { return clock_.now(); }
+  // Runs the message loop up to now + ms, dispatching every event at its time.
+  void advance(Millis ms);
+  void at(Millis time, Action action);
+  // pump_one, pump_pending and Sleep give up once the clock passes it, so
+  // that a test's Application::run() always ends.
+  void set_deadline(Millis time) { deadline_ = time; }
+  bool deadline_reached() const { return deadline_reached_; }
+  // pump_one found nothing that could ever happen (and no deadline).
+  bool stalled() const { return stalled_; }
+  void set_local_time(const SYSTEMTIME& at_now) { clock_.set_local_time(at_now); }
+  void set_tick_base(DWORD base) { clock_.set_tick_base(base); }
+  bool quit_posted() const { return quit_posted_; }
+  std::optional<int> exit_code() const;
+  bool timer_active(HWND hwnd, std::uintptr_t id) const { return timers_.active({hwnd, id}); }
+  std::optional<UINT> timer_interval(HWND hwnd, std::uintptr_t id) const { return timers_.interval({hwnd, id}); }
+  std::optional<Millis> timer_due(HWND hwnd, std::uintptr_t id) const { return timers_.due({hwnd, id}); }
+
+  // ---- screen -------------------------------------------------------------
+  void set_screen_size(int width, int height);
+  // Default: the whole screen, following set_screen_size until set.
+  void set_work_area(const RECT& area) { work_area_ = area; }
+  void set_dpi(int dpi) { dpi_ = dpi; }
+  FrameMetrics& metrics() { return metrics_; }
+  void set_visual_styles(bool on) { visual_styles_ = on; }
+
+  // ---- windows ------------------------------------------------------------
+  HWND add_foreign_window(const ForeignWindow& params);
+  void close_foreign_window(HWND hwnd);
+  void activate_foreign(HWND hwnd);
+  bool window_exists(HWND hwnd) const { return windows_.find(hwnd) != nullptr; }
+  // Throws std::out_of_range for an unknown handle.
+  const Window& window(HWND hwnd) const;
+  HWND find_by_name(std::string_view name) const { return windows_.find_by_name(name); }
+  std::vector<HWND> z_order(Windows which = Windows::All) const;
+  std::vector<std::string> z_order_names(Windows which = Windows::All) const;
+  std::string name_of(HWND hwnd) const;
+  void set_next_window_handle(HWND hwnd) { windows_.set_next_handle(hwnd); }
+  const std::vector<SwitchRecord>& switches() const { return switches_; }
+
+  // ---- input: immediate, or at a time -------------------------------------
+  // The pointer stays on the screen, as the real cursor does.
+  void move_pointer(int x, int y) { apply_input(PointerMove{x, y}); }
+  void press(MouseButton b = MouseButton::Left) { apply_input(ButtonPress{b}); }
+  void release(MouseButton b = MouseButton::Left) { apply_input(ButtonRelease{b}); }
+  void key_char(char ch, HWND target = 0) { apply_input(KeyChar{ch, target}); }
+  void key_down(int vk, HWND target = 0) { apply_input(KeyDown{vk, target}); }
+  void schedule(Millis time, const Input& input) { script_.add(time, input); }
+  void schedule_move(Millis time, int x, int y) { schedule(time, PointerMove{x, y}); }
+  void schedule_press(Millis time, MouseButton b = MouseButton::Left) { schedule(time, ButtonPress{b}); }
+  void schedule_release(Millis time, MouseButton b = MouseButton::Left) { schedule(time, ButtonRelease{b}); }
+  // ssShift, ssCtrl, ssAlt held down from now on (0 releases them).
+  void hold_keys(unsigned shift_bits) { held_keys_ = shift_bits & (plat::ssShift | plat::ssAlt | plat::ssCtrl); }
+  POINT pointer() const { return pointer_; }
+  void refuse_cursor_reads(bool refuse) { refuse_cursor_reads_ = refuse; }
+  // The window a press at a screen point reaches (capture aside), or 0.
+  HWND window_at(int x, int y);
+  HCURSOR cursor_at(int x, int y);
+  int nc_hit_test(int x, int y);
+  int nc_hit_test(HWND hwnd, int x, int y);
+  std::string cursor_name(HCURSOR cursor) const;
+
+  // ---- painting -------------------------------------------------------------
+  const Recording& paint_now(HWND hwnd);
+  int paint_count(HWND hwnd) const { return window(hwnd).paint_count; }
+  const Recording& last_paint(HWND hwnd) const { return window(hwnd).last_paint; }
+  // Keep copies of drawn and layered pictures (off: sizes and pointers only).
+  void keep_image_copies(bool on) { copy_images_ = on; }
+
+  // ---- components -----------------------------------------------------------
+  Dialogs& dialogs() { return dialogs_; }
+  void answer_boxes(std::initializer_list<int> answers) { dialogs_.answer_boxes(answers); }
+  FileSystem& files() { return files_; }
+  Registry& registry() { return registry_; }
+  Modules& modules() { return modules_; }
+  void add_module(std::string_view name, ModuleEntries entries) { modules_.add(name, std::move(entries)); }
+  Resources& resources() { return resources_; }
+  EventLog& log() { return log_; }
+  const std::vector<std::string>& events() const { return log_.entries(); }
+
+  // ---- base services ----------------------------------------------------------
+  void set_exe_path(std::string path);
+  const std::string& exe_path() const { return exe_path_; }
+  void set_temp_path(std::string path);
+  void set_user_name(std::string name) { user_name_ = std::move(name); }
+  // GetUserNameA fails with `error` until a name is set again.
+  void fail_user_name(DWORD error) { user_name_ = std::unexpected(error); }
+  void set_os_major_version(DWORD major) { os_major_ = major; }
+  // Runs instead of the started program (may write files, etc.); returns
+  // WinExec's result.
+  void on_exec(std::function<UINT(std::string_view command_line, UINT show)> handler) {
+    exec_handler_ = std::move(handler);
+  }
+  const std::vector<ExecRecord>& execs() const { return execs_; }
+  int com_depth() const { return com_depth_; }
+  bool gdiplus_running() const { return !gdiplus_tokens_.empty(); }
+  void set_decoded_bits_per_pixel(std::optional<int> bits) { decoded_bits_ = bits; }
+  std::vector<FakeBrowser*> browsers() const { return browsers_->live; }
+  DWORD last_error() const { return last_error_; }
+
+  // ---- plat::Platform -----------------------------------------------------------
+  HWND create_window(const plat::WindowParams& params, plat::WindowSink* sink) override;
+  BOOL DestroyWindow(HWND hwnd) override;
+  BOOL ShowWindow(HWND hwnd, int cmd) override;
+  BOOL IsWindowVisible(HWND hwnd) override;
+  BOOL IsWindowEnabled(HWND hwnd) override;
+  BOOL EnableWindow(HWND hwnd, BOOL enable) override;
+  BOOL SetWindowPos(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, UINT flags) override;
+  BOOL GetWindowRect(HWND hwnd, RECT* rect) override;
+  BOOL GetClientRect(HWND hwnd, RECT* rect) override;
+  LONG GetWindowLongA(HWND hwnd, int index) override;
+  LONG SetWindowLongA(HWND hwnd, int index, LONG value) override;
+  BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF key, std::uint8_t alpha, DWORD flags) override;
+  BOOL GetLayeredWindowAttributes(HWND hwnd, COLORREF* key, std::uint8_t* alpha, DWORD* flags) override;
+  BOOL UpdateLayeredWindow(HWND hwnd, const POINT* dst, const SIZE* size, const plat::Image& src,
+                           const POINT* src_pt, COLORREF key, const plat::BLENDFUNCTION* blend,
+                           DWORD flags) override;
+  BOOL SetWindowTextA(HWND hwnd, const char* text) override;
+  int GetWindowTextA(HWND hwnd, char* buffer, int max_count) override;
+  HWND FindWindowA(const char* class_name, const char* window_name) override;
+  HWND GetForegroundWindow() override { return foreground_; }
+  BOOL SetForegroundWindow(HWND hwnd) override;
+  HWND GetDesktopWindow() override { return kDesktopWindow; }
+  HWND GetWindow(HWND hwnd, UINT cmd) override;
+  void SwitchToThisWindow(HWND hwnd, BOOL alt_tab) override;
+  HWND SetCapture(HWND hwnd) override;
+  BOOL ReleaseCapture() override;
+  HWND GetCapture() override { return capture_; }
+  BOOL InvalidateRect(HWND hwnd) override;
+  BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD ex_style) override;
+
+  BOOL GetCursorPos(POINT* point) override;
+  std::int16_t GetAsyncKeyState(int vkey) override;
+  int GetSystemMetrics(int index) override;
+  BOOL SystemParametersInfoA(UINT action, UINT param, void* pv, UINT win_ini) override;
+  int screen_dpi() override { return dpi_; }
+  HCURSOR LoadCursorA(HMODULE module, int id) override;
+  BOOL DestroyCursor(HCURSOR cursor) override;
+  HCURSOR create_toolkit_hand_cursor() override;
+  SIZE measure_text(const plat::Font& font, std::string_view line) override;
+
+  std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, UINT elapse_ms) override;
+  BOOL KillTimer(HWND hwnd, std::uintptr_t id) override;
+  BOOL PostMessageA(HWND hwnd, UINT msg, std::uintptr_t param) override;
+  void PostQuitMessage(int exit_code) override;
+  bool pump_one() override;
+  bool pump_pending() override;
+  int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) override;
+  std::optional<std::size_t> TrackPopupMenu(HWND owner, const std::vector<plat::MenuItemSpec>& items, int x,
+                                            int y) override;
+
+  DWORD GetTempPathA(DWORD size, char* buffer) override;
+  BOOL CopyFileA(const char* from, const char* to, BOOL fail_if_exists) override;
+  UINT WinExec(const char* command_line, UINT show) override;
+  void Sleep(DWORD ms) override;
+  DWORD GetTickCount() override { return clock_.tick_count(); }
+  void GetLocalTime(SYSTEMTIME* time) override;
+  HMODULE LoadLibraryA(const char* name) override;
+  plat::FARPROC GetProcAddress(HMODULE module, const char* name) override;
+  BOOL FreeLibrary(HMODULE module) override;
+  DWORD GetModuleFileNameA(HMODULE module, char* buffer, DWORD size) override;
+  DWORD GetFileAttributesA(const char* path) override;
+  BOOL CreateDirectoryA(const char* path) override;
+  DWORD GetLastError() override { return last_error_; }
+  std::string system_error_text(DWORD code) override;
+  std::string hresult_text(HRESULT hr) override;
+  std::optional<std::vector<std::uint8_t>> read_file(const char* path) override;
+  DWORD os_major_version() override { return os_major_; }
+  BOOL GetUserNameA(char* buffer, DWORD* size) override;
+  std::string long_day_name(int day_of_week) override;
+  std::string short_month_name(int month) override;
+  std::u16string ansi_to_utf16(std::string_view text) override;
+  std::string utf16_to_ansi(std::u16string_view text) override;
+
+  LONG RegOpenKeyExA(plat::RegistryRoot root, const char* subkey, std::uintptr_t* key) override;
+  LONG RegQueryStringA(std::uintptr_t key, const char* value, std::string* out) override;
+  LONG RegCloseKey(std::uintptr_t key) override;
+
+  std::optional<std::vector<std::uint8_t>> load_resource(std::string_view name) override;
+  HRESULT CoInitialize() override;
+  void CoUninitialize() override;
+  std::uintptr_t GdiplusStartup() override;
+  void GdiplusShutdown(std::uintptr_t token) override;
+  plat::DecodedBitmap decode_picture_resource(std::string_view name) override;
+  std::unique_ptr<plat::BrowserHost> create_browser(HWND parent, plat::BrowserEvents* events) override;
+  bool visual_styles_active() override { return visual_styles_; }
+
+  static constexpr HWND kDesktopWindow = 0x00010010;
+
+ private:
+  enum class Step { Dispatched, Quit, Idle };
+  struct Posted {
+    HWND hwnd;
+    UINT msg;
+    std::uintptr_t param;
+  };
+  struct CaptionDrag {
+    HWND hwnd;
+    POINT start;
+    RECT bounds;
+  };
+  struct Hit {
+    HWND hwnd = 0;
+    int code = HTNOWHERE;
+  };
+
+  // loop (desktop_loop.cpp)
+  Step step(std::uint64_t pump);
+  // Dispatches until idle; a modal loop leaves a quit for the outer loop.
+  Step drain(bool modal);
+  void run_modal(Millis ms);
+  std::optional<Millis> next_event_time() const;
+  void apply_due_script();
+  void paint(HWND hwnd);
+  HWND next_dirty(std::uint64_t pump) const;
+  void passed_deadline_check();
+
+  // input (desktop_input.cpp)
+  void apply_input(const Input& input);
+  void deliver(const InputMessage& message);
+  void deliver_mouse(const MouseMessage& m);
+  void deliver_key(const KeyMessage& m);
+  Hit hit(int x, int y);
+  unsigned shift_state() const { return held_keys_ | buttons_; }
+  POINT to_client(const Window& w, int x, int y) const;
+
+  // windows and activation (desktop_windows.cpp, desktop_activation.cpp)
+  Window* find(HWND hwnd) { return windows_.find(hwnd); }
+  const Window* find(HWND hwnd) const { return windows_.find(hwnd); }
+  Window* find_or_fail(HWND hwnd);
+  RECT screen_bounds(const Window& w) const;
+  FrameInsets insets_of(const Window& w) const;
+  void set_visible(Window& w, bool visible);
+  void set_bounds(HWND hwnd, const RECT& bounds);
+  void raise(HWND hwnd);
+  void sync_topmost(Window& w);
+  void destroy_tree(HWND hwnd, bool explicit_call);
+  void set_foreground(HWND hwnd, bool raise_it);
+  void pass_activation_from(HWND hwnd);
+  void take_capture_away();
+  void lose_capture(HWND hwnd);
+  bool is_ours(HWND hwnd) const;
+  std::string after_name(HWND insert_after) const;
+  void fail(DWORD error) { last_error_ = error; }
+  void note(std::string entry) { log_.add(std::move(entry)); }
+
+  VirtualClock clock_;
+  TimerTable timers_;
+  Script script_;
+  InputQueue input_;
+  std::deque<Posted> posted_;
+  bool quit_posted_ = false;
+  bool quit_seen_ = false;
+  int exit_code_ = 0;
+  std::optional<Millis> deadline_;
+  bool deadline_reached_ = false;
+  bool stalled_ = false;
+  std::uint64_t pump_counter_ = 0;
+
+  WindowTable windows_;
+  ZOrder z_;
+  HWND foreground_ = 0;
+  HWND capture_ = 0;
+  std::optional<CaptionDrag> caption_drag_;
+  std::vector<SwitchRecord> switches_;
+
+  POINT pointer_{};
+  unsigned buttons_ = 0;
+  unsigned held_keys_ = 0;
+  bool refuse_cursor_reads_ = false;
+
+  int screen_width_ = 1024;
+  int screen_height_ = 768;
+  std::optional<RECT> work_area_;
+  int dpi_ = 96;
+  bool visual_styles_ = true;
+  FrameMetrics metrics_;
+
+  Dialogs dialogs_;
+  FileSystem files_;
+  Registry registry_;
+  Modules modules_;
+  Resources resources_;
+  EventLog log_;
+  DWORD last_error_ = 0;
+
+  std::string exe_path_;
+  std::string temp_path_;
+  std::expected<std::string, DWORD> user_name_ = std::string("user");
+  DWORD os_major_ = 10;
+  std::function<UINT(std::string_view, UINT)> exec_handler_;
+  std::vector<ExecRecord> execs_;
+  int com_depth_ = 0;
+  std::set<std::uintptr_t> gdiplus_tokens_;
+  std::uintptr_t next_gdiplus_token_ = 0x6D10;
+  std::map<HCURSOR, std::string> cursors_;
+  HCURSOR next_cursor_ = 0x00020A10;
+  std::optional<int> decoded_bits_;
+  std::shared_ptr<BrowserRegistry> browsers_;
+  Recording scratch_paint_;
+  bool copy_images_ = false;
+  bool installed_ = false;
+  Desktop* previous_current_ = nullptr;
+};
+
+}  // namespace sim

@@ -1,0 +1,221 @@
+// The pointer, the mouse buttons and the keyboard: scripted input changes
+// the hardware state at once and queues a message; the pump routes it
+// the way Windows does (the capture window first, else the window under
+// the pointer as hit-testing finds it).
+#include <algorithm>
+
+#include "platform/sim/desktop.h"
+
+namespace sim {
+namespace {
+
+template <class... F>
+struct Overloaded : F... {
+  using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
+}  // namespace
+
+void Desktop::apply_input(const Input& input) {
+  std::visit(Overloaded{
+                 [&](const PointerMove& m) {
+                   const POINT p{std::clamp(m.x, 0, screen_width_ - 1), std::clamp(m.y, 0, screen_height_ - 1)};
+                   if (p == pointer_) return;
+                   pointer_ = p;
+                   input_.push(MouseMessage{MouseEvent::Move, MouseButton::Left, p.x, p.y, shift_state()});
+                 },
+                 [&](const ButtonPress& b) {
+                   // A button that is down cannot go down again.
+                   if (buttons_ & button_bit(b.button)) return;
+                   buttons_ |= button_bit(b.button);
+                   input_.push(MouseMessage{MouseEvent::Down, b.button, pointer_.x, pointer_.y, shift_state()});
+                 },
+                 [&](const ButtonRelease& b) {
+                   if (!(buttons_ & button_bit(b.button))) return;
+                   buttons_ &= ~button_bit(b.button);
+                   input_.push(MouseMessage{MouseEvent::Up, b.button, pointer_.x, pointer_.y, shift_state()});
+                 },
+                 [&](const KeyChar& k) {
+                   input_.push(KeyMessage{KeyEvent::Char, static_cast<unsigned char>(k.ch), shift_state(), k.target});
+                 },
+                 [&](const KeyDown& k) { input_.push(KeyMessage{KeyEvent::Down, k.vk, shift_state(), k.target}); },
+             },
+             input);
+}
+
+POINT Desktop::to_client(const Window& w, int x, int y) const {
+  const RECT b = screen_bounds(w);
+  const FrameInsets in = insets_of(w);
+  return {x - b.left - in.left, y - b.top - in.top};
+}
+
+int Desktop::nc_hit_test(HWND hwnd, int x, int y) {
+  Window* w = find(hwnd);
+  if (!w) return HTNOWHERE;
+  if (w->sink) {
+    if (auto code = w->sink->on_nc_hit_test(x, y)) return *code;
+  }
+  return default_hit_test(screen_bounds(*w), insets_of(*w), x, y);
+}
+
+// Top-level windows from the top: visible, under the point, not
+// click-through, and not answering HTTRANSPARENT; then down into its
+// visible children. A disabled window is found too: it swallows the press.
+Desktop::Hit Desktop::hit(int x, int y) {
+  auto contains = [](const RECT& r, int px, int py) {
+    return px >= r.left && px < r.right && py >= r.top && py < r.bottom;
+  };
+  for (HWND h : z_.order()) {
+    const Window* w = find(h);
+    if (!w || !w->visible() || w->click_through() || !contains(w->bounds, x, y)) continue;
+    const int code = nc_hit_test(h, x, y);
+    if (code == HTTRANSPARENT) continue;
+    Hit result{h, code};
+    for (bool descended = true; descended && result.code == plat::HTCLIENT;) {
+      descended = false;
+      const Window* parent = find(result.hwnd);
+      for (HWND c : parent ? parent->children : std::vector<HWND>{}) {
+        const Window* child = find(c);
+        if (child && child->visible() && contains(screen_bounds(*child), x, y)) {
+          result = {c, nc_hit_test(c, x, y)};
+          descended = true;
+          break;
+        }
+      }
+    }
+    return result;
+  }
+  return {};
+}
+
+HWND Desktop::window_at(int x, int y) { return hit(x, y).hwnd; }
+
+int Desktop::nc_hit_test(int x, int y) {
+  const Hit h = hit(x, y);
+  return h.hwnd ? h.code : HTNOWHERE;
+}
+
+void Desktop::deliver(const InputMessage& message) {
+  if (const auto* m = std::get_if<MouseMessage>(&message)) {
+    deliver_mouse(*m);
+  } else {
+    deliver_key(std::get<KeyMessage>(message));
+  }
+}
+
+void Desktop::deliver_mouse(const MouseMessage& m) {
+  // The system's move loop after a press on a caption follows the pointer.
+  if (caption_drag_) {
+    if (m.event == MouseEvent::Move) {
+      const CaptionDrag d = *caption_drag_;
+      const LONG dx = m.x - d.start.x;
+      const LONG dy = m.y - d.start.y;
+      set_bounds(d.hwnd, {d.bounds.left + dx, d.bounds.top + dy, d.bounds.right + dx, d.bounds.bottom + dy});
+      return;
+    }
+    if (m.event == MouseEvent::Up && m.button == MouseButton::Left) {
+      caption_drag_.reset();
+      return;
+    }
+  }
+  Hit target;
+  if (capture_) {
+    target = {capture_, plat::HTCLIENT};
+  } else {
+    target = hit(m.x, m.y);
+  }
+  Window* w = find(target.hwnd);
+  if (!w || !w->enabled()) return;
+  if (m.event == MouseEvent::Down && !capture_) {
+    HWND top = target.hwnd;
+    while (const Window* t = find(top)) {
+      if (t->top_level()) break;
+      top = t->parent;
+    }
+    const Window* tw = find(top);
+    if (tw && !(tw->ex_style & WS_EX_NOACTIVATE)) set_foreground(top, true);
+    // Activation handlers may have destroyed or hidden the window.
+    if (!(w = find(target.hwnd)) || !w->visible()) return;
+  }
+  if (!w->ours() || !w->sink) return;
+  if (target.code != plat::HTCLIENT) {
+    if (m.event == MouseEvent::Down && target.code == plat::HTCAPTION && m.button == MouseButton::Left) {
+      caption_drag_ = CaptionDrag{target.hwnd, {m.x, m.y}, w->bounds};
+    }
+    return;
+  }
+  const POINT c = to_client(*w, m.x, m.y);
+  switch (m.event) {
+    case MouseEvent::Move:
+      w->sink->on_mouse_move(m.shift, c.x, c.y);
+      break;
+    case MouseEvent::Down:
+      w->sink->on_mouse_down(m.button, m.shift, c.x, c.y);
+      break;
+    case MouseEvent::Up:
+      w->sink->on_mouse_up(m.button, m.shift, c.x, c.y);
+      break;
+  }
+}
+
+void Desktop::deliver_key(const KeyMessage& m) {
+  const HWND target = m.target ? m.target : foreground_;
+  Window* w = find(target);
+  if (!w || !w->ours() || !w->sink || !w->enabled()) return;
+  if (m.event == KeyEvent::Char) {
+    w->sink->on_key_char(static_cast<char>(m.code));
+  } else {
+    w->sink->on_key_down(m.code, m.shift);
+  }
+}
+
+HCURSOR Desktop::cursor_at(int x, int y) {
+  const Hit h = capture_ ? Hit{capture_, plat::HTCLIENT} : hit(x, y);
+  Window* w = find(h.hwnd);
+  HCURSOR cursor = 0;
+  if (w && w->sink && h.code == plat::HTCLIENT) {
+    const POINT c = to_client(*w, x, y);
+    cursor = w->sink->on_set_cursor(c.x, c.y);
+  }
+  return cursor ? cursor : LoadCursorA(0, plat::IDC_ARROW);
+}
+
+BOOL Desktop::GetCursorPos(POINT* point) {
+  if (refuse_cursor_reads_ || !point) {
+    fail(ERROR_ACCESS_DENIED);
+    return FALSE;
+  }
+  *point = pointer_;
+  return TRUE;
+}
+
+std::int16_t Desktop::GetAsyncKeyState(int vkey) {
+  unsigned bit = 0;
+  switch (vkey) {
+    case plat::VK_LBUTTON:
+      bit = plat::ssLeft;
+      break;
+    case plat::VK_RBUTTON:
+      bit = plat::ssRight;
+      break;
+    case plat::VK_MBUTTON:
+      bit = plat::ssMiddle;
+      break;
+    case VK_SHIFT:
+      bit = plat::ssShift;
+      break;
+    case VK_CONTROL:
+      bit = plat::ssCtrl;
+      break;
+    case VK_MENU:
+      bit = plat::ssAlt;
+      break;
+    default:
+      return 0;
+  }
+  return (shift_state() & bit) ? static_cast<std::int16_t>(0x8000) : 0;
+}
+
+}  // namespace sim

@@ -1,0 +1,435 @@
+// Windows: creation and destruction, visibility, position, z-order,
+// styles, layered attributes, texts and the desktop's window tree.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/sim/desktop.h"
+
+namespace sim {
+namespace {
+
+bool same_text_nocase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           auto up = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
+           return up(x) == up(y);
+         });
+}
+
+}  // namespace
+
+Window* Desktop::find_or_fail(HWND hwnd) {
+  Window* w = find(hwnd);
+  if (!w) fail(ERROR_INVALID_WINDOW_HANDLE);
+  return w;
+}
+
+FrameInsets Desktop::insets_of(const Window& w) const { return frame_insets(metrics_, w.style, w.ex_style, false); }
+
+RECT Desktop::screen_bounds(const Window& w) const {
+  if (w.top_level()) return w.bounds;
+  const Window* p = find(w.parent);
+  if (!p) return w.bounds;
+  const RECT pr = screen_bounds(*p);
+  const FrameInsets in = insets_of(*p);
+  const LONG dx = pr.left + in.left;
+  const LONG dy = pr.top + in.top;
+  return {w.bounds.left + dx, w.bounds.top + dy, w.bounds.right + dx, w.bounds.bottom + dy};
+}
+
+HWND Desktop::create_window(const plat::WindowParams& params, plat::WindowSink* sink) {
+  Window w;
+  w.name = !params.name.empty() ? params.name : !params.class_name.empty() ? params.class_name : "window";
+  // The Windows backend's ordinary form class.
+  w.class_name = params.class_name.empty() ? "SlatebarForm" : params.class_name;
+  w.title = params.caption;
+  w.style = params.style;
+  w.ex_style = params.ex_style;
+  w.bounds = params.bounds;
+  w.owner = params.owner;
+  w.parent = params.parent;
+  w.sink = sink;
+  w.dirty = w.visible();
+  if (w.parent && !find(w.parent)) {
+    fail(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
+  Window& added = windows_.add(std::move(w));
+  const HWND hwnd = added.hwnd;
+  if (added.parent) {
+    auto& siblings = find(added.parent)->children;
+    siblings.insert(siblings.begin(), hwnd);
+  } else {
+    z_.insert(hwnd, added.topmost());
+  }
+  note("create_window " + added.name);
+  return hwnd;
+}
+
+void Desktop::destroy_tree(HWND hwnd, bool explicit_call) {
+  Window* w = find(hwnd);
+  if (!w) return;
+  // Owned and child windows go first, as DestroyWindow does.
+  std::vector<HWND> dependents = w->children;
+  for (HWND other : z_.order()) {
+    if (const Window* o = find(other); o && o->owner == hwnd) dependents.push_back(other);
+  }
+  note((explicit_call ? "DestroyWindow " : "destroyed ") + w->name);
+  for (HWND d : dependents) destroy_tree(d, false);
+  if (!(w = find(hwnd))) return;
+  timers_.kill_all(hwnd);
+  if (w->parent) {
+    if (Window* p = find(w->parent)) std::erase(p->children, hwnd);
+  } else {
+    z_.remove(hwnd);
+  }
+  if (capture_ == hwnd) capture_ = 0;
+  if (caption_drag_ && caption_drag_->hwnd == hwnd) caption_drag_.reset();
+  // While the window still exists, so that the move is seen as leaving
+  // our process or not.
+  if (foreground_ == hwnd) pass_activation_from(hwnd);
+  windows_.erase(hwnd);
+}
+
+BOOL Desktop::DestroyWindow(HWND hwnd) {
+  Window* w = find_or_fail(hwnd);
+  if (!w) return FALSE;
+  if (!w->ours()) {
+    fail(ERROR_ACCESS_DENIED);
+    return FALSE;
+  }
+  destroy_tree(hwnd, true);
+  return TRUE;
+}
+
+void Desktop::set_visible(Window& w, bool visible) {
+  if (visible == w.visible()) return;
+  if (visible) {
+    w.style |= plat::WS_VISIBLE;
+    w.dirty = true;
+    for (HWND c : w.children) {
+      if (Window* child = find(c)) child->dirty = true;
+    }
+  } else {
+    w.style &= ~plat::WS_VISIBLE;
+  }
+}
+
+void Desktop::raise(HWND hwnd) {
+  Window* w = find(hwnd);
+  if (!w) return;
+  if (w->top_level()) {
+    z_.to_top(hwnd);
+  } else if (Window* p = find(w->parent)) {
+    std::erase(p->children, hwnd);
+    p->children.insert(p->children.begin(), hwnd);
+  }
+}
+
+void Desktop::sync_topmost(Window& w) {
+  if (!w.top_level()) return;
+  if (z_.topmost(w.hwnd)) {
+    w.ex_style |= plat::WS_EX_TOPMOST;
+  } else {
+    w.ex_style &= ~plat::WS_EX_TOPMOST;
+  }
+}
+
+// SW_SHOW and SW_SHOWNA do nothing to a window that is already visible;
+// SW_SHOWNORMAL and SW_SHOWNOACTIVATE raise it to the top of its band
+// again (and SW_SHOWNORMAL activates it).
+BOOL Desktop::ShowWindow(HWND hwnd, int cmd) {
+  Window* w = find_or_fail(hwnd);
+  if (!w) return FALSE;
+  const bool was_visible = w->visible();
+  if (log_.enabled()) note("ShowWindow " + w->name + " " + show_command_name(cmd));
+  const bool child = !w->top_level();
+  switch (cmd) {
+    case plat::SW_HIDE:
+      if (was_visible) {
+        set_visible(*w, false);
+        pass_activation_from(hwnd);
+      }
+      break;
+    case plat::SW_SHOW:
+      if (was_visible) break;
+      set_visible(*w, true);
+      if (!child) set_foreground(hwnd, true);
+      break;
+    case plat::SW_SHOWNA:
+      set_visible(*w, true);
+      break;
+    case plat::SW_SHOWNOACTIVATE:
+      set_visible(*w, true);
+      if (!child) raise(hwnd);
+      break;
+    default:  // SW_SHOWNORMAL and the states the seam does not name
+      set_visible(*w, true);
+      if (!child) set_foreground(hwnd, true);
+      break;
+  }
+  return was_visible ? TRUE : FALSE;
+}
+
+BOOL Desktop::IsWindowVisible(HWND hwnd) {
+  if (hwnd == kDesktopWindow) return TRUE;
+  for (const Window* w = find(hwnd); w; w = w->parent ? find(w->parent) : nullptr) {
+    if (!w->visible()) return FALSE;
+    if (!w->parent) return TRUE;
+  }
+  return FALSE;
+}
+
+BOOL Desktop::IsWindowEnabled(HWND hwnd) {
+  const Window* w = find(hwnd);
+  return (hwnd == kDesktopWindow || (w && w->enabled())) ? TRUE : FALSE;
+}
+
+BOOL Desktop::EnableWindow(HWND hwnd, BOOL enable) {
+  Window* w = find_or_fail(hwnd);
+  if (!w) return FALSE;
+  const BOOL was_disabled = w->enabled() ? FALSE : TRUE;
+  if (log_.enabled()) note("EnableWindow " + w->name + " " + bool_name(enable));
+  if (enable) {
+    w->style &= ~plat::WS_DISABLED;
+  } else {
+    w->style |= plat::WS_DISABLED;
+  }
+  return was_disabled;
+}
+
+void Desktop::set_bounds(HWND hwnd, const RECT& bounds) {
+  Window* w = find(hwnd);
+  if (!w || w->bounds == bounds) return;
+  const bool resized = (w->bounds.right - w->bounds.left != bounds.right - bounds.left) ||
+                       (w->bounds.bottom - w->bounds.top != bounds.bottom - bounds.top);
+  w->bounds = bounds;
+  if (resized) w->dirty = true;
+  if (w->sink) w->sink->on_bounds_changed(screen_bounds(*w));
+}
+
+BOOL Desktop::SetWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT flags) {
+  Window* w = find_or_fail(hwnd);
+  if (!w) return FALSE;
+  const bool special = after == plat::HWND_TOP || after == plat::HWND_BOTTOM || after == plat::HWND_TOPMOST ||
+                       after == plat::HWND_NOTOPMOST;
+  if (!(flags & plat::SWP_NOZORDER) && !special && !(find(after) && find(after)->top_level() == w->top_level())) {
+    fail(ERROR_INVALID_WINDOW_HANDLE);
+    return FALSE;
+  }
+  if (log_.enabled()) {
+    std::string e = "SetWindowPos " + w->name;
+    if (!(flags & plat::SWP_NOZORDER)) e += " " + after_name(after);
+    if (!(flags & plat::SWP_NOMOVE)) e += " " + std::to_string(x) + "," + std::to_string(y);
+    if (!(flags & plat::SWP_NOSIZE)) e += " " + std::to_string(cx) + "x" + std::to_string(cy);
+    note(e + " " + swp_flags_name(flags));
+  }
+  if (!(flags & plat::SWP_NOZORDER)) {
+    if (w->top_level()) {
+      if (after == plat::HWND_TOPMOST) {
+        z_.make_topmost(hwnd);
+      } else if (after == plat::HWND_NOTOPMOST) {
+        z_.make_notopmost(hwnd);
+      } else if (after == plat::HWND_TOP) {
+        z_.to_top(hwnd);
+      } else if (after == plat::HWND_BOTTOM) {
+        z_.to_bottom(hwnd);
+      } else {
+        z_.place_after(hwnd, after);
+      }
+      sync_topmost(*w);
+    } else if (after == plat::HWND_TOP) {
+      raise(hwnd);
+    }
+  }
+  RECT b = w->bounds;
+  if (!(flags & plat::SWP_NOMOVE)) b = {x, y, x + (b.right - b.left), y + (b.bottom - b.top)};
+  if (!(flags & plat::SWP_NOSIZE)) b = {b.left, b.top, b.left + std::max(cx, 0), b.top + std::max(cy, 0)};
+  if ((flags & plat::SWP_SHOWWINDOW) && !w->visible()) set_visible(*w, true);
+  if ((flags & plat::SWP_HIDEWINDOW) && w->visible()) {
+    set_visible(*w, false);
+    pass_activation_from(hwnd);
+  }
+  if (!(flags & plat::SWP_NOACTIVATE) && w->top_level() && w->visible()) set_foreground(hwnd, false);
+  set_bounds(hwnd, b);
+  return TRUE;
+}
+
+BOOL Desktop::GetWindowRect(HWND hwnd, RECT* rect) {
+  if (!rect) return FALSE;
+  if (hwnd == kDesktopWindow) {
+    *rect = {0, 0, screen_width_, screen_height_};
+    return TRUE;
+  }
+  const Window* w = find_or_fail(hwnd);
+  if (!w) return FALSE;
+  *rect = screen_bounds(*w);
+  return TRUE;
+}
+
+BOOL Desktop::GetClientRect(HWND hwnd, RECT* rect) {
+  if (!rect) return FALSE;
+  if (hwnd == kDesktopWindow) {
+    *rect = {0, 0, screen_width_, screen_height_};
+    return TRUE;
+  }
+  const Window* w = find_or_fail(hwnd);
+  if (!w) return FALSE;
+  const FrameInsets in = insets_of(*w);
+  *rect = {0, 0, std::max<LONG>(0, w->bounds.right - w->bounds.left - in.left - in.right),
+           std::max<LONG>(0, w->bounds.bottom - w->bounds.top - in.top - in.bottom)};
+  return TRUE;
+}
+
+LONG Desktop::GetWindowLongA(HWND hwnd, int index) {
+  if (hwnd == kDesktopWindow) {
+    return index == plat::GWL_STYLE ? static_cast<LONG>(plat::WS_POPUP | plat::WS_VISIBLE | plat::WS_CLIPSIBLINGS |
+                                                        plat::WS_CLIPCHILDREN)
+                                    : 0;
+  }
+  const Window* w = find_or_fail(hwnd);
+  if (!w) return 0;
+  switch (index) {
+    case plat::GWL_STYLE:
+      return static_cast<LONG>(w->style);
+    case plat::GWL_EXSTYLE:
+      return static_cast<LONG>(w->ex_style);
+    case plat::GWL_HWNDPARENT:
+      return static_cast<LONG>(w->parent ? w->parent : w->owner);
+    default:
+      fail(ERROR_INVALID_PARAMETER);  // Windows: ERROR_INVALID_INDEX
+      return 0;
+  }
+}
+
+LONG Desktop::SetWindowLongA(HWND hwnd, int index, LONG value) {
+  Window* w = find_or_fail(hwnd);
+  if (!w) return 0;
+  if (log_.enabled()) {
+    note("SetWindowLongA " + w->name + " " + gwl_index_name(index) + " " +
+         (index == plat::GWL_HWNDPARENT ? name_of(static_cast<HWND>(static_cast<std::uint32_t>(value)))
+                                        : hex32(static_cast<std::uint32_t>(value))));
+  }
+  const auto bits = static_cast<DWORD>(value);
+  switch (index) {
+    case plat::GWL_STYLE: {
+      const DWORD old = w->style;
+      w->style = bits;
+      return static_cast<LONG>(old);
+    }
+    case plat::GWL_EXSTYLE: {
+      const DWORD old = w->ex_style;
+      // The topmost bit changes only through SetWindowPos.
+      w->ex_style = (bits & ~plat::WS_EX_TOPMOST) | (old & plat::WS_EX_TOPMOST);
+      if ((old & plat::WS_EX_LAYERED) && !(w->ex_style & plat::WS_EX_LAYERED)) {
+        w->layered_attributes_set = false;
+        w->layered_updates.clear();
+      }
+      return static_cast<LONG>(old);
+    }
+    case plat::GWL_HWNDPARENT: {
+      const HWND old = w->owner;
+      w->owner = static_cast<HWND>(static_cast<std::uint32_t>(value));
+      return static_cast<LONG>(old);
+    }
+    default:
+      fail(ERROR_INVALID_PARAMETER);
+      return 0;
+  }
+}
+
+BOOL Desktop::SetWindowTextA(HWND hwnd, const char* text) {
+  Window* w = find_or_fail(hwnd);
+  if (!w) return FALSE;
+  w->title = text ? text : "";
+  if (log_.enabled()) note("SetWindowTextA " + w->name + " " + in_quotes(w->title));
+  return TRUE;
+}
+
+int Desktop::GetWindowTextA(HWND hwnd, char* buffer, int max_count) {
+  const Window* w = find_or_fail(hwnd);
+  if (!w || !buffer || max_count <= 0) return 0;
+  const auto n = std::min<std::size_t>(w->title.size(), static_cast<std::size_t>(max_count - 1));
+  std::memcpy(buffer, w->title.data(), n);
+  buffer[n] = '\0';
+  return static_cast<int>(n);
+}
+
+// Every top-level window of every process, visible or not, from the top.
+HWND Desktop::FindWindowA(const char* class_name, const char* window_name) {
+  for (HWND h : z_.order()) {
+    const Window* w = find(h);
+    if (!w) continue;
+    if (class_name && !same_text_nocase(w->class_name, class_name)) continue;
+    if (window_name && !same_text_nocase(w->title, window_name)) continue;
+    return h;
+  }
+  fail(ERROR_FILE_NOT_FOUND);
+  return 0;
+}
+
+HWND Desktop::GetWindow(HWND hwnd, UINT cmd) {
+  const Window* w = hwnd == kDesktopWindow ? nullptr : find(hwnd);
+  if (hwnd != kDesktopWindow && !w) {
+    fail(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
+  if (cmd == plat::GW_CHILD) {
+    if (!w) return z_.first();
+    return w->children.empty() ? 0 : w->children.front();
+  }
+  if (!w) return 0;
+  if (cmd == GW_OWNER) return w->owner;
+  if (w->top_level()) {
+    switch (cmd) {
+      case plat::GW_HWNDNEXT:
+        return z_.next(hwnd);
+      case GW_HWNDPREV:
+        return z_.prev(hwnd);
+      case GW_HWNDFIRST:
+        return z_.first();
+      case GW_HWNDLAST:
+        return z_.last();
+      default:
+        return 0;
+    }
+  }
+  const Window* p = find(w->parent);
+  if (!p) return 0;
+  const auto& s = p->children;
+  const auto it = std::find(s.begin(), s.end(), hwnd);
+  switch (cmd) {
+    case plat::GW_HWNDNEXT:
+      return (it != s.end() && it + 1 != s.end()) ? *(it + 1) : 0;
+    case GW_HWNDPREV:
+      return (it != s.end() && it != s.begin()) ? *(it - 1) : 0;
+    case GW_HWNDFIRST:
+      return s.front();
+    case GW_HWNDLAST:
+      return s.back();
+    default:
+      return 0;
+  }
+}
+
+BOOL Desktop::InvalidateRect(HWND hwnd) {
+  if (hwnd == 0) {
+    for (const auto& [h, w] : windows_.all()) w->dirty = w->ours();
+    return TRUE;
+  }
+  Window* w = find_or_fail(hwnd);
+  if (!w) return FALSE;
+  w->dirty = true;
+  return TRUE;
+}
+
+BOOL Desktop::AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD ex_style) {
+  if (!rect) return FALSE;
+  const FrameInsets in = frame_insets(metrics_, style, ex_style, menu != 0);
+  rect->left -= in.left;
+  rect->top -= in.top;
+  rect->right += in.right;
+  rect->bottom += in.bottom;
+  return TRUE;
+}
+
+}  // namespace sim
