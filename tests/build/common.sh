@@ -1,0 +1,34 @@
+# Shared by the build-level checks. Sourced, not run.
+# Each check prints what it looked at; failures are collected so that one
+# run names every fault, and the exit code is 0, 1, or 77 (nothing to check).
+
+failures=0
+checked=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+note() { echo "  $*"; }
+
+# The two Windows builds: preset, toolchain prefix, objdump file format, dist folder.
+windows_builds=(
+  "mingw-x86_64 x86_64-w64-mingw32 pei-x86-64 win64"
+  "mingw-i686 i686-w64-mingw32 pei-i386 win32"
+)
+
+# Prints the built slatebar.exe of a build folder, if there is one.
+built_exe() {
+  local dir=$1
+  [[ -d $dir ]] || return 0
+  find "$dir" -name slatebar.exe -type f -not -path '*/CMakeFiles/*' | sort | head -n1
+}
+
+finish() {
+  if ((checked == 0)); then
+    echo "SKIP: nothing built to check"
+    exit 77
+  fi
+  if ((failures)); then
+    echo "$failures fault(s) found"
+    exit 1
+  fi
+  echo "all $checked checked"
+  exit 0
+}
