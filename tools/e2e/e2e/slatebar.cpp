@@ -1,0 +1,69 @@
+#include "e2e/slatebar.h"
+
+#include <sstream>
+
+#include "e2e/paths.h"
+
+namespace e2e::slatebar {
+
+namespace fs = std::filesystem;
+
+fs::path exe_in(const fs::path& folder) { return folder / "slatebar.exe"; }
+
+std::optional<std::string> unavailable() {
+  const fs::path exe = exe_in(paths::dist_dir());
+  if (!fs::exists(exe)) return "no " + exe.string() + " (build the mingw-x86_64 preset first)";
+  if (!fs::exists(paths::helper_exe())) return "no helper exe at " + paths::helper_exe().string();
+  return std::nullopt;
+}
+
+std::expected<fs::path, std::string> fresh_copy(Session& session, std::string_view name) {
+  const fs::path target = session.work_dir() / std::string(name);
+  std::error_code error;
+  fs::remove_all(target, error);
+  fs::create_directories(target.parent_path(), error);
+  fs::copy(paths::dist_dir(), target, fs::copy_options::recursive, error);
+  if (error) return std::unexpected("cannot copy " + paths::dist_dir().string() + ": " + error.message());
+  return target;
+}
+
+std::expected<std::reference_wrapper<WineProcess>, std::string> launch(Session& session, const fs::path& folder) {
+  return session.launch(exe_in(folder), {}, folder);
+}
+
+std::expected<WinWindow, std::string> wait_for_bar(Session& session, std::chrono::milliseconds timeout) {
+  return session.wait_for_window(kBarClass, timeout, [](const WinWindow&) { return true; });
+}
+
+std::expected<Started, std::string> start(Session& session, std::string_view copy_name, const BoxPolicy& policy) {
+  auto folder = fresh_copy(session, copy_name);
+  if (!folder) return std::unexpected(folder.error());
+  auto process = launch(session, *folder);
+  if (!process) return std::unexpected(process.error());
+  Started started;
+  started.process = &process->get();
+  // Boxes can come before the bar exists (they are shown while the forms
+  // are created), so they are answered while waiting for it.
+  std::optional<WinWindow> bar;
+  auto boxes = answer_boxes(session, policy, 3s, kFirstWindowTimeout + 30s, [&] {
+    if (!started.process->running()) return true;
+    if (!bar) {
+      if (auto list = session.windows()) bar = list->first_of_class(kBarClass);
+    }
+    return bar.has_value();
+  });
+  if (!boxes) return std::unexpected(boxes.error() + "; " + session.record("start-" + std::string(copy_name)).string());
+  started.boxes = std::move(*boxes);
+  if (!bar) {
+    auto status = started.process->exit_status();
+    std::ostringstream why;
+    why << "slatebar.exe showed no window of class " << kBarClass;
+    if (status) why << " and ended with " << *status;
+    why << "; " << session.record("start-" + std::string(copy_name)).string();
+    return std::unexpected(why.str());
+  }
+  started.bar = *bar;
+  return started;
+}
+
+}  // namespace e2e::slatebar

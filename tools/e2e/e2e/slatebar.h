@@ -1,0 +1,49 @@
+// Slatebar under test: where its distributable folder is, a fresh copy of
+// it for a test group (some tests need a pristine pics\), a start of it,
+// and its start-up boxes answered.
+#pragma once
+
+#include <chrono>
+#include <expected>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "e2e/message_boxes.h"
+#include "e2e/session.h"
+
+namespace e2e::slatebar {
+
+// The icon bar's class, which the single-instance test looks for.
+inline constexpr std::string_view kBarClass = "SlatebarCLS";
+inline constexpr std::string_view kTitle = "Slatebar";
+
+// Why the program cannot be tested here, or nothing when it can.
+std::optional<std::string> unavailable();
+std::filesystem::path exe_in(const std::filesystem::path& folder);
+
+// The distributable folder copied to <work>/<name>, replacing an older copy.
+std::expected<std::filesystem::path, std::string> fresh_copy(Session& session, std::string_view name);
+
+// slatebar.exe of `folder`, started with that folder as its working folder.
+std::expected<std::reference_wrapper<WineProcess>, std::string> launch(Session& session,
+                                                                       const std::filesystem::path& folder);
+
+// The program's icon bar window, existing (visible or not), waited for
+// with the first-window deadline.
+std::expected<WinWindow, std::string> wait_for_bar(Session& session,
+                                                   std::chrono::milliseconds timeout = kFirstWindowTimeout);
+
+struct Started {
+  WineProcess* process = nullptr;
+  WinWindow bar;
+  std::vector<BoxSeen> boxes;  // the start-up boxes, in order
+};
+
+// A fresh copy started, its bar up and its start-up boxes answered.
+std::expected<Started, std::string> start(Session& session, std::string_view copy_name,
+                                          const BoxPolicy& policy = startup_policy());
+
+}  // namespace e2e::slatebar

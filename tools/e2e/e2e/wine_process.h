@@ -1,0 +1,40 @@
+// A Windows program the harness started under Wine. The loader's Unix
+// process becomes the program (its id is the _NET_WM_PID of the program's
+// X windows), and the program's exit code passes through as the process's.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "e2e/child_process.h"
+#include "e2e/x_windows.h"
+
+namespace e2e {
+
+class WineProcess {
+ public:
+  WineProcess(ChildProcess child, std::string name) : child_(std::move(child)), name_(std::move(name)) {}
+
+  pid_t pid() const { return child_.pid(); }
+  const std::string& name() const { return name_; }
+  bool running() { return child_.running(); }
+  std::optional<ExitStatus> exit_status() { return child_.poll(); }
+  std::optional<ExitStatus> wait_exit(std::chrono::milliseconds timeout) { return child_.wait_for(timeout); }
+  ExitStatus kill() { return child_.kill_now(); }
+
+  // What it wrote to stdout and stderr so far (Wine's messages go to stderr).
+  std::string output() const { return child_.output(); }
+  std::string errors() const { return read_file(child_.stderr_path()); }
+  const std::filesystem::path& stderr_path() const { return child_.stderr_path(); }
+
+  // Its X windows, topmost first.
+  std::vector<XWindowInfo> x_windows(const XConnection& x) const;
+
+ private:
+  ChildProcess child_;
+  std::string name_;
+};
+
+}  // namespace e2e

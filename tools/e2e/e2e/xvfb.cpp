@@ -1,0 +1,82 @@
+#include "e2e/xvfb.h"
+
+#include <X11/Xlib.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <cctype>
+
+#include "e2e/cleanup_guard.h"
+#include "e2e/wait.h"
+
+namespace e2e {
+namespace {
+
+// The display number, as Xvfb writes it to -displayfd once it listens.
+std::optional<std::string> read_display_number(int fd, milliseconds timeout) {
+  std::string text;
+  const auto deadline = Clock::now() + timeout;
+  while (Clock::now() < deadline) {
+    pollfd p{fd, POLLIN, 0};
+    const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now()).count();
+    if (poll(&p, 1, static_cast<int>(std::max<long>(left, 1))) <= 0) continue;
+    char buffer[32];
+    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (got <= 0) break;
+    text.append(buffer, static_cast<std::size_t>(got));
+    if (text.find('\n') != std::string::npos) break;
+  }
+  while (!text.empty() && !std::isdigit(static_cast<unsigned char>(text.back()))) text.pop_back();
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
+}  // namespace
+
+std::expected<Xvfb, std::string> Xvfb::start(ScreenSize size, const std::filesystem::path& log_dir) {
+  cleanup::install();
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return std::unexpected("pipe for -displayfd failed");
+  // The write end must survive exec in the child only.
+  fcntl(fds[1], F_SETFD, 0);
+  const std::string screen =
+      std::to_string(size.width) + "x" + std::to_string(size.height) + "x" + std::to_string(size.depth);
+  SpawnSpec spec;
+  spec.argv = {"/usr/bin/Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-nolisten", "tcp",
+               "-noreset"};
+  spec.env = environment_with({});
+  spec.stderr_path = log_dir / "xvfb.log";
+  spec.keep_fd = fds[1];
+  spec.parent_death_signal = 15;
+  auto process = ChildProcess::spawn(spec);
+  close(fds[1]);
+  if (!process) {
+    close(fds[0]);
+    return std::unexpected(process.error());
+  }
+  cleanup::set_display_server(process->pid());
+  const auto number = read_display_number(fds[0], milliseconds{20000});
+  close(fds[0]);
+  if (!number) return std::unexpected("Xvfb gave no display number; see " + spec.stderr_path.string());
+  Xvfb server(std::move(*process), ":" + *number, size);
+
+  const bool accepts = wait_until(milliseconds{20000}, [&] {
+    ::Display* d = XOpenDisplay(server.display_.c_str());
+    if (d) XCloseDisplay(d);
+    return d != nullptr;
+  });
+  if (!accepts) return std::unexpected("Xvfb on " + server.display_ + " accepts no connection");
+  return server;
+}
+
+Xvfb::~Xvfb() { stop(); }
+
+void Xvfb::stop() {
+  if (process_.pid() > 0 && process_.running()) {
+    process_.stop(15, milliseconds{5000});
+    cleanup::clear_display_server();
+  }
+}
+
+}  // namespace e2e

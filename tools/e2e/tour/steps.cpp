@@ -1,0 +1,45 @@
+// The tour's steps. Each drives the program the way a person would (the
+// pointer, the buttons, the keys) and then shoots the screen.
+#include "e2e/message_boxes.h"
+#include "e2e/screen_wait.h"
+#include "tour.h"
+
+namespace tour {
+
+using namespace std::chrono_literals;
+
+std::expected<std::filesystem::path, std::string> Context::shoot(std::string_view name) {
+  auto shot = e2e::wait_until_still(session.x(), 1s, 15s);
+  if (!shot) {
+    // A screen that never settles (an animation) is still worth a picture.
+    shot = session.screenshot();
+    if (!shot) return std::unexpected(shot.error());
+  }
+  const std::filesystem::path path = out_dir / (std::string(name) + ".png");
+  if (auto written = shot->write_png(path); !written) return std::unexpected(written.error());
+  shots.push_back(path);
+  return path;
+}
+
+namespace {
+
+// Whatever the program shows once it has started and its start-up boxes
+// (the compositor notice, the picture question) have been answered.
+std::expected<void, std::string> start_screen(Context& context) {
+  auto started = e2e::slatebar::start(context.session, "tour");
+  if (!started) return std::unexpected(started.error());
+  context.program = std::move(*started);
+  auto shot = context.shoot("01-start");
+  if (!shot) return std::unexpected(shot.error());
+  return {};
+}
+
+}  // namespace
+
+std::vector<Step> steps() {
+  return {
+      {"01-start", "the start screen", start_screen},
+  };
+}
+
+}  // namespace tour

@@ -1,0 +1,40 @@
+// The guided tour: Slatebar started on a virtual display and shown screen
+// by screen, each screen written as a PNG into tour/. A step drives the
+// program to a screen a person would see and takes its picture; later
+// work adds steps to the list in steps.cpp, in the order a person would
+// meet the screens.
+#pragma once
+
+#include <expected>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "e2e/session.h"
+#include "e2e/slatebar.h"
+
+namespace tour {
+
+struct Context {
+  e2e::Session& session;
+  std::filesystem::path out_dir;
+  std::optional<e2e::slatebar::Started> program;  // set by the first step
+  std::vector<std::filesystem::path> shots;
+
+  // Waits for the screen to settle and writes it as out_dir/<name>.png.
+  std::expected<std::filesystem::path, std::string> shoot(std::string_view name);
+};
+
+struct Step {
+  std::string_view name;  // also the screenshot's file name
+  std::string_view what;  // one line for the person reading the output
+  std::function<std::expected<void, std::string>(Context&)> run;
+};
+
+// The tour's screens, in order.
+std::vector<Step> steps();
+
+}  // namespace tour
