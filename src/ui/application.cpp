@@ -49,9 +49,12 @@ std::vector<Form*> Application::forms() const {
 
 void Application::run() {
   if (main_form_ && !terminated_) main_form_->show();
-  while (!terminated_) {
-    if (!os().pump_one()) terminated_ = true;
+  // Runs until the quit message itself has been taken off the queue, so
+  // that it cannot close a message box shown while the forms go.
+  while (!quit_received_) {
+    if (!os().pump_one()) quit_received_ = true;
   }
+  terminated_ = true;
   destroy_forms();
 }
 
@@ -62,7 +65,10 @@ void Application::terminate() {
 }
 
 void Application::process_messages() {
-  if (!os().pump_pending()) terminated_ = true;
+  if (!os().pump_pending()) {
+    terminated_ = true;
+    quit_received_ = true;
+  }
 }
 
 void Application::release_form(Form* form) {
@@ -90,13 +96,24 @@ void Application::show_exception(std::string_view message) noexcept {
 
 std::uintptr_t Application::start_timer(Timer* timer, unsigned interval_ms) {
   std::uintptr_t id = next_timer_id_++;
-  timers_[id] = timer;
+  if (spare_timer_entries_.empty()) {
+    timers_[id] = timer;
+  } else {
+    auto entry = std::move(spare_timer_entries_.back());
+    spare_timer_entries_.pop_back();
+    entry.key() = id;
+    entry.mapped() = timer;
+    timers_.insert(std::move(entry));
+  }
   os().SetTimer(handle_, id, interval_ms);
   return id;
 }
 
 void Application::stop_timer(std::uintptr_t id) {
-  if (timers_.erase(id)) os().KillTimer(handle_, id);
+  auto entry = timers_.extract(id);
+  if (entry.empty()) return;
+  spare_timer_entries_.push_back(std::move(entry));
+  os().KillTimer(handle_, id);
 }
 
 void Application::on_timer(std::uintptr_t id) {

@@ -107,8 +107,13 @@ class Application : private plat::WindowSink {
   std::string title_;
   Form* main_form_ = nullptr;
   bool terminated_ = false;
+  bool quit_received_ = false;
   std::vector<std::unique_ptr<Form>> forms_;
   std::map<std::uintptr_t, Timer*> timers_;
+  // Entries of stopped timers, reused by the next start: a timer switched
+  // on and off every few ticks (the icon bar's slide-out while the bar is
+  // out) then costs no allocation.
+  std::vector<std::map<std::uintptr_t, Timer*>::node_type> spare_timer_entries_;
   std::uintptr_t next_timer_id_ = 1;
   std::vector<plat::HWND> lowered_topmosts_;
 };
