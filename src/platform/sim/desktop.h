@@ -27,6 +27,7 @@
 #include "platform/sim/modules.h"
 #include "platform/sim/registry.h"
 #include "platform/sim/resources.h"
+#include "platform/sim/text.h"
 #include "platform/sim/timers.h"
 #include "platform/sim/types.h"
 #include "platform/sim/window_table.h"
@@ -316,6 +317,7 @@ class Desktop final : public plat::Platform {
   void take_capture_away();
   void lose_capture(HWND hwnd);
   bool is_ours(HWND hwnd) const;
+  HCURSOR system_cursor(int id);
   std::string after_name(HWND insert_after) const;
   void fail(DWORD error) { last_error_ = error; }
   void note(std::string entry) { log_.add(std::move(entry)); }

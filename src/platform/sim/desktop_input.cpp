@@ -179,7 +179,7 @@ HCURSOR Desktop::cursor_at(int x, int y) {
     const POINT c = to_client(*w, x, y);
     cursor = w->sink->on_set_cursor(c.x, c.y);
   }
-  return cursor ? cursor : LoadCursorA(0, plat::IDC_ARROW);
+  return cursor ? cursor : system_cursor(plat::IDC_ARROW);
 }
 
 BOOL Desktop::GetCursorPos(POINT* point) {

@@ -79,9 +79,9 @@ void Desktop::paint(HWND hwnd) {
   Window* w = find(hwnd);
   if (!w || !w->sink) return;
   w->dirty = false;
-  scratch_paint_.clear();
   RecordingCanvas canvas(scratch_paint_, copy_images_);
   w->sink->on_paint(canvas);
+  canvas.finish();
   // The handler may have destroyed its window: look it up again.
   if ((w = find(hwnd))) {
     w->last_paint.swap(scratch_paint_);

@@ -63,10 +63,19 @@ void Desktop::GdiplusShutdown(std::uintptr_t token) {
 // System cursors are shared: one handle per id however often loaded, and
 // DestroyCursor leaves them alone. The toolkit's own cursor is new each time.
 HCURSOR Desktop::LoadCursorA(HMODULE module, int id) {
+  if (module != 0) {
+    fail(ERROR_INVALID_HANDLE);  // the program has no cursor resources
+    return 0;
+  }
+  const HCURSOR cursor = system_cursor(id);
+  note("LoadCursorA " + cursors_[cursor]);
+  return cursor;
+}
+
+HCURSOR Desktop::system_cursor(int id) {
   const std::string name = id == plat::IDC_ARROW ? "IDC_ARROW"
                            : id == plat::IDC_HAND ? "IDC_HAND"
                                                   : "cursor " + std::to_string(id);
-  if (module != 0) return 0;
   for (const auto& [handle, n] : cursors_) {
     if (n == name) return handle;
   }

@@ -29,7 +29,7 @@ std::optional<ScriptItem> Script::pop_input_due(Millis by) {
 
 void InputQueue::push(const InputMessage& message) {
   const auto* mouse = std::get_if<MouseMessage>(&message);
-  if (mouse && mouse->event == MouseEvent::Move && !queue_.empty()) {
+  if (mouse && mouse->event == MouseEvent::Move && !empty()) {
     auto* last = std::get_if<MouseMessage>(&queue_.back());
     if (last && last->event == MouseEvent::Move) {
       *last = *mouse;
@@ -40,9 +40,12 @@ void InputQueue::push(const InputMessage& message) {
 }
 
 std::optional<InputMessage> InputQueue::pop() {
-  if (queue_.empty()) return std::nullopt;
-  InputMessage m = queue_.front();
-  queue_.pop_front();
+  if (empty()) return std::nullopt;
+  InputMessage m = queue_[head_++];
+  if (empty()) {
+    queue_.clear();
+    head_ = 0;
+  }
   return m;
 }
 

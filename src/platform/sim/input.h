@@ -5,12 +5,12 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "platform/sim/types.h"
 
@@ -84,10 +84,13 @@ class InputQueue {
   // last.
   void push(const InputMessage& message);
   std::optional<InputMessage> pop();
-  bool empty() const { return queue_.empty(); }
+  bool empty() const { return head_ == queue_.size(); }
 
  private:
-  std::deque<InputMessage> queue_;
+  // A vector emptied whenever it is drained keeps its storage, so that
+  // input in steady state allocates nothing.
+  std::vector<InputMessage> queue_;
+  std::size_t head_ = 0;
 };
 
 unsigned button_bit(MouseButton button);

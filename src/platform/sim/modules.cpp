@@ -6,7 +6,6 @@ std::string Modules::canonical(std::string_view name) {
   const std::size_t slash = name.find_last_of("\\/");
   std::string file(slash == std::string_view::npos ? name : name.substr(slash + 1));
   for (char& c : file) {
-    if (c == ' ') continue;
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
   // A name without an extension gets ".DLL"; a trailing dot means none.

@@ -19,23 +19,35 @@ std::string color_text(COLORREF c) {
 
 }  // namespace
 
+DrawOp& RecordingCanvas::next(DrawKind kind) {
+  DrawOp& op = used_ < out_.size() ? out_[used_] : out_.emplace_back();
+  ++used_;
+  op.kind = kind;
+  op.rect = {};
+  op.color = 0;
+  op.x = op.y = 0;
+  op.image = nullptr;
+  op.image_size = {};
+  op.image_copy.reset();
+  op.text.clear();
+  op.align = plat::TextAlign::Left;
+  return op;
+}
+
 void RecordingCanvas::fill_rect(const RECT& r, COLORREF color) {
-  DrawOp& op = out_.emplace_back();
-  op.kind = DrawKind::FillRect;
+  DrawOp& op = next(DrawKind::FillRect);
   op.rect = r;
   op.color = color;
 }
 
 void RecordingCanvas::frame_rect(const RECT& r, COLORREF color) {
-  DrawOp& op = out_.emplace_back();
-  op.kind = DrawKind::FrameRect;
+  DrawOp& op = next(DrawKind::FrameRect);
   op.rect = r;
   op.color = color;
 }
 
 void RecordingCanvas::draw_image(const plat::Image& img, int x, int y, const RECT& clip) {
-  DrawOp& op = out_.emplace_back();
-  op.kind = DrawKind::Image;
+  DrawOp& op = next(DrawKind::Image);
   op.rect = clip;
   op.x = x;
   op.y = y;
@@ -52,8 +64,7 @@ void RecordingCanvas::draw_image(const plat::Image& img, int x, int y, const REC
 
 void RecordingCanvas::draw_text(std::string_view line, const plat::Font& font, COLORREF color, const RECT& box,
                                 plat::TextAlign align) {
-  DrawOp& op = out_.emplace_back();
-  op.kind = DrawKind::Text;
+  DrawOp& op = next(DrawKind::Text);
   op.text.assign(line);
   op.font = font;
   op.color = color;

@@ -32,9 +32,13 @@ struct DrawOp {
 
 using Recording = std::vector<DrawOp>;
 
+// Writes over the recording it is given, reusing its elements (and their
+// strings' storage), so that a paint repeated in steady state allocates
+// nothing; finish() drops what the paint did not reach.
 class RecordingCanvas final : public plat::Canvas {
  public:
   RecordingCanvas(Recording& out, bool copy_images) : out_(out), copy_images_(copy_images) {}
+  void finish() { out_.resize(used_); }
 
   void fill_rect(const RECT& r, COLORREF color) override;
   void frame_rect(const RECT& r, COLORREF color) override;
@@ -43,8 +47,10 @@ class RecordingCanvas final : public plat::Canvas {
                  plat::TextAlign align) override;
 
  private:
+  DrawOp& next(DrawKind kind);
   Recording& out_;
   bool copy_images_;
+  std::size_t used_ = 0;
 };
 
 // The texts drawn, in drawing order.
