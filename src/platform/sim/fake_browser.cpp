@@ -13,11 +13,15 @@ FakeBrowser::FakeBrowser(HWND parent, std::string parent_name, plat::BrowserEven
       events_(events),
       registry_(std::move(registry)),
       application_(std::make_shared<int>(0)) {
+  covered_.reserve(8);
   if (auto r = registry_.lock()) r->live.push_back(this);
 }
 
 FakeBrowser::~FakeBrowser() {
-  if (auto r = registry_.lock()) std::erase(r->live, this);
+  if (auto r = registry_.lock()) {
+    std::erase(r->live, this);
+    if (r->log) r->log->add("release_browser " + parent_name_);
+  }
 }
 
 HRESULT FakeBrowser::record(BrowserCall call, std::string_view name, std::string_view detail, HRESULT hr) {
@@ -83,6 +87,8 @@ HRESULT FakeBrowser::get_Application(std::shared_ptr<void>& disp) {
 void FakeBrowser::set_bounds(const RECT& client_rect) { bounds_ = client_rect; }
 
 void FakeBrowser::set_visible(bool visible) { visible_ = visible; }
+
+void FakeBrowser::set_covered(std::span<const RECT> rects) { covered_.assign(rects.begin(), rects.end()); }
 
 void FakeBrowser::fire_download_complete() {
   if (events_) events_->download_complete();

@@ -43,6 +43,9 @@ class FakeBrowser final : public plat::BrowserHost {
   HRESULT get_Application(std::shared_ptr<void>& disp) override;
   void set_bounds(const RECT& client_rect) override;
   void set_visible(bool visible) override;
+  // Kept without allocating (room for a few), since the toolkit calls it
+  // from ticks that must not allocate.
+  void set_covered(std::span<const RECT> rects) override;
 
   // ---- test side ---------------------------------------------------------
   // Every call, e.g. "Navigate file:///C:/x", "GoBack -> 0x80004005".
@@ -68,6 +71,8 @@ class FakeBrowser final : public plat::BrowserHost {
   bool theater_mode() const { return theater_mode_; }
   bool visible() const { return visible_; }
   const RECT& bounds() const { return bounds_; }
+  // The places where windowless controls lie above the browser.
+  const std::vector<RECT>& covered() const { return covered_; }
 
  private:
   // Records a call that would return `hr`, or the injected failure.
@@ -86,6 +91,7 @@ class FakeBrowser final : public plat::BrowserHost {
   bool theater_mode_ = false;
   bool visible_ = true;
   RECT bounds_{};
+  std::vector<RECT> covered_;
 };
 
 }  // namespace sim
