@@ -57,7 +57,7 @@ TEST_F(Startup, ASecondStartExitsWithCodeZeroAndAddsNoVisibleWindow) {
   ASSERT_TRUE(first) << first.error();
   const auto before = visible_windows();
 
-  auto second = slatebar::launch(s(), slatebar::fresh_copy(s(), "second-start-again").value());
+  auto second = slatebar::launch_copy(s(), "second-start-again");
   ASSERT_TRUE(second) << second.error();
   const auto status = second->get().wait_exit(20s);
   ASSERT_TRUE(status) << "the second start is still running";
@@ -85,7 +85,7 @@ TEST_F(Startup, AForeignWindowOfTheBarClassBlocksStartUp) {
     ASSERT_TRUE(foreign) << foreign.error();
     const auto before = visible_windows();
 
-    auto program = slatebar::launch(s(), slatebar::fresh_copy(s(), "blocked").value());
+    auto program = slatebar::launch_copy(s(), "blocked");
     ASSERT_TRUE(program) << program.error();
     const auto status = program->get().wait_exit(20s);
     ASSERT_TRUE(status) << "the program runs beside a foreign window of its class";

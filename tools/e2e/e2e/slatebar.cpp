@@ -31,14 +31,20 @@ std::expected<std::reference_wrapper<WineProcess>, std::string> launch(Session& 
   return session.launch(exe_in(folder), {}, folder);
 }
 
+std::expected<std::reference_wrapper<WineProcess>, std::string> launch_copy(Session& session,
+                                                                            std::string_view copy_name) {
+  auto folder = fresh_copy(session, copy_name);
+  if (!folder) return std::unexpected(folder.error());
+  return launch(session, *folder);
+}
+
 std::expected<WinWindow, std::string> wait_for_bar(Session& session, std::chrono::milliseconds timeout) {
   return session.wait_for_window(kBarClass, timeout, [](const WinWindow&) { return true; });
 }
 
 std::expected<Started, std::string> start(Session& session, std::string_view copy_name, const BoxPolicy& policy) {
-  auto folder = fresh_copy(session, copy_name);
-  if (!folder) return std::unexpected(folder.error());
-  auto process = launch(session, *folder);
+  const auto launched_at = std::chrono::steady_clock::now();
+  auto process = launch_copy(session, copy_name);
   if (!process) return std::unexpected(process.error());
   Started started;
   started.process = &process->get();
@@ -49,6 +55,10 @@ std::expected<Started, std::string> start(Session& session, std::string_view cop
     if (!started.process->running()) return true;
     if (!bar) {
       if (auto list = session.windows()) bar = list->first_of_class(kBarClass);
+      if (bar) {
+        started.until_bar = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                                  launched_at);
+      }
     }
     return bar.has_value();
   });

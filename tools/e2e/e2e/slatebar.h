@@ -31,6 +31,10 @@ std::expected<std::filesystem::path, std::string> fresh_copy(Session& session, s
 std::expected<std::reference_wrapper<WineProcess>, std::string> launch(Session& session,
                                                                        const std::filesystem::path& folder);
 
+// A fresh copy named `copy_name`, started; nothing answered or waited for.
+std::expected<std::reference_wrapper<WineProcess>, std::string> launch_copy(Session& session,
+                                                                            std::string_view copy_name);
+
 // The program's icon bar window, existing (visible or not), waited for
 // with the first-window deadline.
 std::expected<WinWindow, std::string> wait_for_bar(Session& session,
@@ -40,6 +44,9 @@ struct Started {
   WineProcess* process = nullptr;
   WinWindow bar;
   std::vector<BoxSeen> boxes;  // the start-up boxes, in order
+  // From the launch until the bar's window was first seen (boxes answered
+  // on the way included); for reports, never for assertions.
+  std::chrono::milliseconds until_bar{0};
 };
 
 // A fresh copy started, its bar up and its start-up boxes answered.

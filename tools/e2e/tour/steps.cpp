@@ -1,5 +1,8 @@
 // The tour's steps. Each drives the program the way a person would (the
 // pointer, the buttons, the keys) and then shoots the screen.
+#include <cstdio>
+#include <sstream>
+
 #include "e2e/message_boxes.h"
 #include "e2e/screen_wait.h"
 #include "tour.h"
@@ -29,6 +32,13 @@ std::expected<void, std::string> start_screen(Context& context) {
   auto started = e2e::slatebar::start(context.session, "tour");
   if (!started) return std::unexpected(started.error());
   context.program = std::move(*started);
+  for (const e2e::BoxSeen& box : context.program->boxes) {
+    std::ostringstream line;
+    line << box;
+    std::fprintf(stderr, "tour:   answered %s\n", line.str().c_str());
+  }
+  std::fprintf(stderr, "tour:   the icon bar's window came after %lld ms\n",
+               static_cast<long long>(context.program->until_bar.count()));
   auto shot = context.shoot("01-start");
   if (!shot) return std::unexpected(shot.error());
   return {};
