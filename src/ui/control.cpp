@@ -34,6 +34,7 @@ void Control::set_bounds(int left, int top, int width, int height) {
   height_ = height;
   if (resized) realign();
   bounds_changed();
+  notify_siblings();
   invalidate();
 }
 
@@ -41,7 +42,15 @@ void Control::set_visible(bool v) {
   if (v == visible_) return;
   visible_ = v;
   visibility_changed();
+  notify_siblings();
   if (parent_) parent_->invalidate();
+}
+
+void Control::notify_siblings() {
+  if (!parent_) return;
+  for (Control* sibling : parent_->controls_) {
+    if (sibling != this) sibling->sibling_changed(*this);
+  }
 }
 
 void Control::set_enabled(bool v) { enabled_ = v; }

@@ -82,10 +82,17 @@ class Control : public Component {
   void loaded() override;
   // The form's window now exists; windowed controls make theirs.
   virtual void window_created() {}
+  // The form's window is about to go; windowed controls let go of theirs
+  // while it still stands.
+  virtual void window_destroying() {}
 
  protected:
   virtual void bounds_changed() {}
   virtual void visibility_changed() {}
+  // Another child of this control's parent moved, was resized, shown or
+  // hidden. Windowed controls use it to leave room for the windowless
+  // controls that lie above them.
+  virtual void sibling_changed(Control& /*sibling*/) {}
   void detach_from_parent();
 
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -93,6 +100,8 @@ class Control : public Component {
   bool enabled_ = true;
 
  private:
+  void notify_siblings();
+
   Control* parent_;
   std::vector<Control*> controls_;
   plat::COLORREF color_ = 0x00F0F0F0;  // the button face of a classic desktop

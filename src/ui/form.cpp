@@ -184,6 +184,9 @@ void Form::destroy() {
   destroyed_ = true;
   if (on_destroy) app_.guard([&] { on_destroy(*this); });
   if (handle_) {
+    for (const auto& c : components()) {
+      if (auto* control = dynamic_cast<Control*>(c.get())) control->window_destroying();
+    }
     plat::HWND h = handle_;
     handle_ = 0;
     os().DestroyWindow(h);

@@ -1,6 +1,8 @@
 #include "ui/web_browser.h"
-#include "ui/strings.h"
 
+#include <algorithm>
+
+#include "ui/strings.h"
 
 #include "ui/application.h"
 #include "ui/error.h"
@@ -11,8 +13,11 @@ namespace ui {
 WebBrowser::WebBrowser(std::string name, Component* owner, Control* parent)
     : Control(std::move(name), owner, parent) {}
 
-// The control goes with its form, before COM is shut down at exit.
+// The control goes with its form, before COM is shut down at exit, and
+// before the form's window: it is closed while its own window still lives.
 WebBrowser::~WebBrowser() { host_.reset(); }
+
+void WebBrowser::window_destroying() { host_.reset(); }
 
 void WebBrowser::window_created() {
   host_ = plat::os().create_browser(form()->handle(), this);
@@ -52,6 +57,52 @@ void WebBrowser::bounds_changed() {
   if (!host_) return;
   plat::POINT o = origin_in_form();
   host_->set_bounds({o.x, o.y, o.x + width_, o.y + height_});
+  update_covered();
+}
+
+void WebBrowser::sibling_changed(Control&) { update_covered(); }
+
+namespace {
+
+bool same_rect(const plat::RECT& a, const plat::RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+}  // namespace
+
+void WebBrowser::update_covered() {
+  if (!host_ || !parent()) return;
+  const plat::POINT o = origin_in_form();
+  const plat::RECT own{o.x, o.y, o.x + width_, o.y + height_};
+  std::array<plat::RECT, kMaxCovered> found{};
+  std::size_t count = 0;
+  const auto& siblings = parent()->controls();
+  bool above = false;
+  for (const Control* c : siblings) {
+    if (c == this) {
+      above = true;
+      continue;
+    }
+    if (!above || !c->visible()) continue;
+    const plat::POINT co = c->origin_in_form();
+    plat::RECT r{std::max(own.left, co.x), std::max(own.top, co.y), std::min(own.right, co.x + c->width()),
+                 std::min(own.bottom, co.y + c->height())};
+    if (r.left >= r.right || r.top >= r.bottom) continue;
+    if (count < kMaxCovered) {
+      found[count++] = r;
+    } else {
+      // More than the fixed room: the last place grows to take them all.
+      plat::RECT& last = found[kMaxCovered - 1];
+      last = {std::min(last.left, r.left), std::min(last.top, r.top), std::max(last.right, r.right),
+              std::max(last.bottom, r.bottom)};
+    }
+  }
+  bool changed = count != covered_count_;
+  for (std::size_t i = 0; !changed && i < count; ++i) changed = !same_rect(found[i], covered_[i]);
+  if (!changed) return;
+  covered_ = found;
+  covered_count_ = count;
+  host_->set_covered(std::span<const plat::RECT>(covered_.data(), covered_count_));
 }
 
 void WebBrowser::visibility_changed() {

@@ -3,6 +3,7 @@
 // show it where the caller does not catch it.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,20 +34,29 @@ class WebBrowser : public Control, private plat::BrowserEvents {
   plat::BrowserHost* host() const { return host_.get(); }
 
   void window_created() override;
+  void window_destroying() override;
   bool bind_event(std::string_view event, const Handler& handler) override;
   void paint(plat::Canvas&, int, int) override {}
 
  protected:
   void bounds_changed() override;
   void visibility_changed() override;
+  void sibling_changed(Control& sibling) override;
 
  private:
   void check(plat::HRESULT hr, std::string_view what);
   plat::BrowserHost& require_host();
   void download_complete() override;
   void new_window2(std::shared_ptr<void>& ppDisp, bool& cancel) override;
+  // Tells the control where the windowless siblings created after it (and
+  // so lying above it) cover it. Fixed storage: a location bar that comes
+  // and goes with the pointer must not allocate.
+  void update_covered();
 
   std::unique_ptr<plat::BrowserHost> host_;
+  static constexpr std::size_t kMaxCovered = 8;
+  std::array<plat::RECT, kMaxCovered> covered_{};
+  std::size_t covered_count_ = 0;
 };
 
 }  // namespace ui
