@@ -1,14 +1,340 @@
-// The hosted web browser control.
-//
-// STUB: replaced by the WebBrowser host in a later change. Until then no
-// browser can be created, and callers get nullptr.
+// The hosted web browser control: the system's WebBrowser object, embedded
+// in place in a child window of the form by a site of our own, its
+// DWebBrowserEvents2 delivered through its connection point.
+#include <string>
+#include <vector>
+
+#include "platform/win32/browser_site.h"
+#include "platform/win32/carried_error.h"
+#include "platform/win32/convert.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
+
+#include <exdispid.h>
 
 namespace win32 {
 
-std::unique_ptr<plat::BrowserHost> Win32Platform::create_browser(plat::HWND /*parent*/,
-                                                                 plat::BrowserEvents* /*events*/) {
-  return nullptr;
+using Microsoft::WRL::ComPtr;
+
+// ---- the site ---------------------------------------------------------------
+
+HRESULT BrowserSite::QueryInterface(REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  if (iid == IID_IUnknown || iid == IID_IOleClientSite) {
+    *out = static_cast<IOleClientSite*>(this);
+  } else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) {
+    *out = static_cast<IOleInPlaceSite*>(this);
+  } else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame) {
+    *out = static_cast<IOleInPlaceFrame*>(this);
+  } else {
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  AddRef();
+  return S_OK;
+}
+
+ULONG BrowserSite::Release() {
+  const ULONG left = --refs_;
+  if (left == 0) delete this;
+  return left;
+}
+
+HRESULT BrowserSite::GetMoniker(DWORD, DWORD, IMoniker** out) {
+  if (out) *out = nullptr;
+  return E_NOTIMPL;
+}
+
+// The control is the only object in this container.
+HRESULT BrowserSite::GetContainer(IOleContainer** out) {
+  if (out) *out = nullptr;
+  return E_NOINTERFACE;
+}
+
+HRESULT BrowserSite::GetWindow(HWND* out) {
+  if (!out) return E_POINTER;
+  *out = window_;
+  return S_OK;
+}
+
+HRESULT BrowserSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos,
+                                      LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
+  if (!frame || !doc || !pos || !clip || !info) return E_POINTER;
+  AddRef();
+  *frame = this;
+  *doc = nullptr;  // no document window between the frame and the control
+  ::GetClientRect(window_, pos);
+  *clip = *pos;
+  info->fMDIApp = FALSE;
+  info->hwndFrame = frame_;
+  info->haccel = nullptr;
+  info->cAccelEntries = 0;
+  return S_OK;
+}
+
+// ---- the event sink -----------------------------------------------------------
+
+HRESULT BrowserEventSink::QueryInterface(REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == DIID_DWebBrowserEvents2) {
+    *out = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+  }
+  *out = nullptr;
+  return E_NOINTERFACE;
+}
+
+ULONG BrowserEventSink::Release() {
+  const ULONG left = --refs_;
+  if (left == 0) delete this;
+  return left;
+}
+
+HRESULT BrowserEventSink::GetTypeInfoCount(UINT* count) {
+  if (!count) return E_POINTER;
+  *count = 0;
+  return S_OK;
+}
+
+HRESULT BrowserEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                                 UINT*) {
+  if (!events_) return S_OK;
+  // The toolkit shows a handler's errors itself; nothing may unwind into
+  // the control, not even a failed allocation.
+  try {
+    if (id == DISPID_DOWNLOADCOMPLETE) {
+      events_->download_complete();
+    } else if (id == DISPID_NEWWINDOW2 && params) {
+      new_window2(*params);
+    }
+  } catch (...) {
+  }
+  return S_OK;
+}
+
+// Arguments come last first: rgvarg[1] is ppDisp, rgvarg[0] is Cancel.
+void BrowserEventSink::new_window2(DISPPARAMS& params) {
+  if (params.cArgs != 2) return;
+  VARIANTARG& disp_arg = params.rgvarg[1];
+  VARIANTARG& cancel_arg = params.rgvarg[0];
+  if (disp_arg.vt != (VT_BYREF | VT_DISPATCH) || cancel_arg.vt != (VT_BYREF | VT_BOOL)) return;
+  IDispatch** slot = disp_arg.ppdispVal;
+  VARIANT_BOOL* cancel_slot = cancel_arg.pboolVal;
+  if (!slot || !cancel_slot) return;
+
+  if (*slot) (*slot)->AddRef();
+  std::shared_ptr<void> disp = share_dispatch(*slot);
+  bool cancel = *cancel_slot != VARIANT_FALSE;
+  events_->new_window2(disp, cancel);
+
+  // An in-out pointer: the one handed back carries its own reference, and
+  // the one it replaces is ours to release.
+  auto* answer = static_cast<IDispatch*>(disp.get());
+  if (answer != *slot) {
+    if (answer) answer->AddRef();
+    if (*slot) (*slot)->Release();
+    *slot = answer;
+  }
+  *cancel_slot = cancel ? VARIANT_TRUE : VARIANT_FALSE;
+}
+
+std::shared_ptr<void> share_dispatch(IDispatch* disp) {
+  if (!disp) return {};
+  return std::shared_ptr<void>(disp, [](void* p) { static_cast<IDispatch*>(p)->Release(); });
+}
+
+// ---- the host -----------------------------------------------------------------
+
+namespace {
+
+using Bstr = UniqueHandle<NullTraits<BSTR, ::SysFreeString>>;
+
+// A VARIANT that is cleared when it goes.
+struct Variant {
+  Variant() { ::VariantInit(&v); }
+  Variant(const Variant&) = delete;
+  Variant& operator=(const Variant&) = delete;
+  ~Variant() { ::VariantClear(&v); }
+  VARIANT v;
+};
+
+class WebBrowserHost final : public plat::BrowserHost, private plat::WindowSink {
+ public:
+  WebBrowserHost(HWND form, plat::BrowserEvents* events) : form_(form), events_(events) {}
+  WebBrowserHost(const WebBrowserHost&) = delete;
+  WebBrowserHost& operator=(const WebBrowserHost&) = delete;
+  ~WebBrowserHost() override;
+
+  // Every step that fails leaves the host half built, and its destructor
+  // takes down what was built.
+  HRESULT create(Win32Platform& os);
+
+  plat::HRESULT Navigate(std::u16string_view url) override;
+  plat::HRESULT GoBack() override {
+    return sending([&] { return browser_->GoBack(); });
+  }
+  plat::HRESULT GoForward() override {
+    return sending([&] { return browser_->GoForward(); });
+  }
+  plat::HRESULT put_FullScreen(bool on) override {
+    return sending([&] { return browser_->put_FullScreen(on ? VARIANT_TRUE : VARIANT_FALSE); });
+  }
+  plat::HRESULT put_TheaterMode(bool on) override {
+    return sending([&] { return browser_->put_TheaterMode(on ? VARIANT_TRUE : VARIANT_FALSE); });
+  }
+  plat::HRESULT get_LocationURL(std::u16string& url) override;
+  plat::HRESULT get_Application(std::shared_ptr<void>& disp) override;
+  void set_bounds(const plat::RECT& client_rect) override;
+  void set_visible(bool visible) override;
+  void set_covered(std::span<const plat::RECT> rects) override;
+
+ private:
+  void apply_region();
+  // plat::WindowSink: the control paints all of the window it lies in.
+  void on_paint(plat::Canvas&) override {}
+
+  HWND form_;
+  plat::BrowserEvents* events_;
+  UniqueWindow window_;
+  plat::RECT bounds_{};
+  std::vector<plat::RECT> covered_;
+  ComPtr<BrowserSite> site_;
+  ComPtr<BrowserEventSink> sink_;
+  ComPtr<IOleObject> object_;
+  ComPtr<IOleInPlaceObject> in_place_;
+  ComPtr<IWebBrowser2> browser_;
+  ComPtr<IConnectionPoint> events_point_;
+  DWORD cookie_ = 0;
+};
+
+HRESULT WebBrowserHost::create(Win32Platform& os) {
+  plat::WindowParams params;
+  params.name = "browser";
+  params.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  params.parent = from_hwnd(form_);
+  window_.reset(to_hwnd(os.create_window(params, this)));
+  if (!window_) return HRESULT_FROM_WIN32(::GetLastError());
+
+  HRESULT hr = ::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&object_));
+  if (FAILED(hr)) return hr;
+  site_ = make_com<BrowserSite>(window_.get(), form_);
+  hr = sending([&] { return object_->SetClientSite(site_.Get()); });
+  if (FAILED(hr)) return hr;
+  // A fresh control in its default state, as a designer would store it.
+  if (ComPtr<IPersistStreamInit> persist; SUCCEEDED(object_.As(&persist))) persist->InitNew();
+  ::RECT area{};
+  hr = sending([&] {
+    return object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.Get(), 0, window_.get(), &area);
+  });
+  if (FAILED(hr)) return hr;
+  if (hr = object_.As(&in_place_); FAILED(hr)) return hr;
+  if (hr = object_.As(&browser_); FAILED(hr)) return hr;
+
+  ComPtr<IConnectionPointContainer> points;
+  if (hr = object_.As(&points); FAILED(hr)) return hr;
+  if (hr = points->FindConnectionPoint(DIID_DWebBrowserEvents2, &events_point_); FAILED(hr)) return hr;
+  sink_ = make_com<BrowserEventSink>(events_);
+  return events_point_->Advise(sink_.Get(), &cookie_);
+}
+
+// Events stop before anything goes; the control is closed and let go
+// while its window still exists, and our window goes last.
+WebBrowserHost::~WebBrowserHost() {
+  if (events_point_ && cookie_) events_point_->Unadvise(cookie_);
+  if (sink_) sink_->detach();
+  if (in_place_) in_place_->InPlaceDeactivate();
+  if (object_) {
+    object_->Close(OLECLOSE_NOSAVE);
+    object_->SetClientSite(nullptr);
+  }
+  events_point_.Reset();
+  browser_.Reset();
+  in_place_.Reset();
+  object_.Reset();
+  sink_.Reset();
+  site_.Reset();
+  window_.reset();
+}
+
+plat::HRESULT WebBrowserHost::Navigate(std::u16string_view url) {
+  Bstr address(::SysAllocStringLen(reinterpret_cast<const OLECHAR*>(url.data()), static_cast<UINT>(url.size())));
+  if (!address) return E_OUTOFMEMORY;
+  Variant flags, target, post_data, headers;
+  return sending([&] { return browser_->Navigate(address.get(), &flags.v, &target.v, &post_data.v, &headers.v); });
+}
+
+// S_FALSE with no string is what a control that has shown nothing yet
+// answers; it is a success, and the location is then empty.
+plat::HRESULT WebBrowserHost::get_LocationURL(std::u16string& url) {
+  BSTR raw = nullptr;
+  const HRESULT hr = browser_->get_LocationURL(&raw);
+  Bstr owned(raw);
+  if (SUCCEEDED(hr)) {
+    const auto* text = reinterpret_cast<const char16_t*>(owned.get());
+    url.assign(text ? text : u"", owned ? ::SysStringLen(owned.get()) : 0);
+  }
+  return hr;
+}
+
+plat::HRESULT WebBrowserHost::get_Application(std::shared_ptr<void>& disp) {
+  ComPtr<IDispatch> application;
+  const HRESULT hr = browser_->get_Application(&application);
+  if (SUCCEEDED(hr)) disp = share_dispatch(application.Detach());
+  return hr;
+}
+
+void WebBrowserHost::set_bounds(const plat::RECT& r) {
+  bounds_ = r;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  sending([&] { return ::SetWindowPos(window_.get(), nullptr, r.left, r.top, w, h, SWP_NOZORDER | SWP_NOACTIVATE); });
+  const ::RECT area{0, 0, w, h};
+  if (in_place_) sending([&] { return in_place_->SetObjectRects(&area, &area); });
+  apply_region();
+}
+
+void WebBrowserHost::set_visible(bool visible) {
+  sending([&] { return ::ShowWindow(window_.get(), visible ? SW_SHOWNA : SW_HIDE); });
+}
+
+void WebBrowserHost::set_covered(std::span<const plat::RECT> rects) {
+  covered_.assign(rects.begin(), rects.end());
+  apply_region();
+}
+
+// The window keeps all of its place but the covered parts, where the form
+// then paints its own controls; those parts are repainted at once.
+void WebBrowserHost::apply_region() {
+  if (covered_.empty()) {
+    sending([&] { return ::SetWindowRgn(window_.get(), nullptr, TRUE); });
+    return;
+  }
+  GdiObject<HRGN> region(::CreateRectRgn(0, 0, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top));
+  if (!region) return;
+  for (const plat::RECT& c : covered_) {
+    GdiObject<HRGN> cut(
+        ::CreateRectRgn(c.left - bounds_.left, c.top - bounds_.top, c.right - bounds_.left, c.bottom - bounds_.top));
+    if (cut) ::CombineRgn(region.get(), region.get(), cut.get(), RGN_DIFF);
+  }
+  // The system owns a region it has accepted.
+  if (sending([&] { return ::SetWindowRgn(window_.get(), region.get(), TRUE); })) region.release();
+  for (const plat::RECT& c : covered_) {
+    const ::RECT r = to_rect(c);
+    ::InvalidateRect(form_, &r, FALSE);
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<plat::BrowserHost> Win32Platform::create_browser(plat::HWND parent, plat::BrowserEvents* events) {
+  auto host = std::make_unique<WebBrowserHost>(to_hwnd(parent), events);
+  const HRESULT hr = host->create(*this);
+  if (FAILED(hr)) {
+    ::OutputDebugStringA(("slatebar: the web browser control is not available: " +
+                          hresult_text(static_cast<plat::HRESULT>(hr)) + "\n").c_str());
+    return nullptr;
+  }
+  return host;
 }
 
 }  // namespace win32
