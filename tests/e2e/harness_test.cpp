@@ -236,6 +236,19 @@ TEST_F(Harness, ACloseRequestEndsAWindowsProgramWithItsExitCode) {
   EXPECT_EQ(*none, 0);
 }
 
+TEST_F(Harness, AProcessCountersAreReadFromBothSides) {
+  auto window = s().open_window(WindowSpec::of("Counted", "Counted"));
+  ASSERT_TRUE(window) << window.error();
+  auto resources = s().resources_of_class("Counted");
+  ASSERT_TRUE(resources) << resources.error();
+  EXPECT_GT(resources->working_set, 1u << 20) << "a Wine process takes megabytes";
+  const auto memory = window->process().memory();
+  ASSERT_TRUE(memory);
+  EXPECT_GT(memory->resident_kb, 1024);
+  EXPECT_GT(memory->anonymous_kb, 0);
+  EXPECT_FALSE(s().resources_of_class("NoSuchClass"));
+}
+
 TEST_F(Harness, EndingWineLeavesNoProcessOfItsOwn) {
   auto first = s().open_window(WindowSpec::of("A", "A"));
   auto second = s().open_window(WindowSpec::of("B", "B"));

@@ -88,6 +88,8 @@ struct Dialog {
 };
 std::ostream& operator<<(std::ostream& out, const Dialog& d);
 
+// A process's counters as Windows keeps them. Under Wine 8 (measured) the
+// object counts and the private bytes are 0; see UnixMemory for memory.
 struct Resources {
   unsigned long gdi_objects = 0;   // GetGuiResources(GR_GDIOBJECTS)
   unsigned long user_objects = 0;  // GetGuiResources(GR_USEROBJECTS)

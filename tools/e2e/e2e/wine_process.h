@@ -13,6 +13,17 @@
 
 namespace e2e {
 
+// A process's memory as Linux counts it (/proc/<pid>/status, in KiB).
+// Wine's own counters are of little use here: measured, GetGuiResources
+// answers 0 for GDI and USER objects and PrivateUsage is 0; only the
+// working set is filled in.
+struct UnixMemory {
+  long resident_kb = 0;   // VmRSS
+  long anonymous_kb = 0;  // RssAnon: the heap and the like, no mapped files
+  long data_kb = 0;       // VmData
+};
+std::optional<UnixMemory> unix_memory(pid_t pid);
+
 class WineProcess {
  public:
   WineProcess(ChildProcess child, std::string name) : child_(std::move(child)), name_(std::move(name)) {}
@@ -28,6 +39,8 @@ class WineProcess {
   std::string output() const { return child_.output(); }
   std::string errors() const { return read_file(child_.stderr_path()); }
   const std::filesystem::path& stderr_path() const { return child_.stderr_path(); }
+
+  std::optional<UnixMemory> memory() const { return unix_memory(pid()); }
 
   // Its X windows, topmost first.
   std::vector<XWindowInfo> x_windows(const XConnection& x) const;
