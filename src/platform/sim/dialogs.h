@@ -25,9 +25,9 @@ struct MessageBoxRecord {
 };
 
 struct BoxScript {
-  std::optional<int> answer;  // nothing: the box's first button
-  std::optional<Millis> open_ms;  // nothing: the desktop's default
-  std::function<void()> while_open;
+  std::optional<int> answer{};      // nothing: the box's first button
+  std::optional<Millis> open_ms{};  // nothing: the desktop's default
+  std::function<void()> while_open{};
 };
 
 struct MenuRecord {
@@ -38,9 +38,9 @@ struct MenuRecord {
 };
 
 struct MenuScript {
-  std::optional<std::size_t> choice;  // nothing: dismissed
-  std::optional<Millis> open_ms;
-  std::function<void()> while_open;
+  std::optional<std::size_t> choice{};  // nothing: dismissed
+  std::optional<Millis> open_ms{};
+  std::function<void()> while_open{};
 };
 
 class Dialogs {
