@@ -6,14 +6,31 @@ namespace sim {
 
 void TimerTable::set(TimerKey key, UINT interval, Millis now) {
   interval = std::clamp(interval, kMinimumInterval, kMaximumInterval);
-  Timer& t = timers_[key];
+  auto it = timers_.find(key);
+  if (it == timers_.end()) {
+    if (spare_.empty()) {
+      it = timers_.try_emplace(key).first;
+    } else {
+      auto entry = std::move(spare_.back());
+      spare_.pop_back();
+      entry.key() = key;
+      entry.mapped() = Timer{};
+      it = timers_.insert(std::move(entry)).position;
+    }
+  }
+  Timer& t = it->second;
   t.interval = interval;
   t.next_due = now + interval;
   t.order = ++order_;
   t.last_pump = 0;
 }
 
-bool TimerTable::kill(TimerKey key) { return timers_.erase(key) > 0; }
+bool TimerTable::kill(TimerKey key) {
+  auto entry = timers_.extract(key);
+  if (entry.empty()) return false;
+  spare_.push_back(std::move(entry));
+  return true;
+}
 
 void TimerTable::kill_all(HWND hwnd) {
   std::erase_if(timers_, [hwnd](const auto& entry) { return entry.first.hwnd == hwnd; });

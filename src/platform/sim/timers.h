@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "platform/sim/types.h"
 
@@ -48,6 +49,10 @@ class TimerTable {
     std::uint64_t last_pump = 0;  // the pump that fired it last
   };
   std::map<TimerKey, Timer> timers_;
+  // Entries of killed timers, reused by the next new timer: a program that
+  // switches a timer on and off every few ticks then allocates nothing in
+  // steady state, as on Windows.
+  std::vector<std::map<TimerKey, Timer>::node_type> spare_;
   std::uint64_t order_ = 0;
 };
 
