@@ -50,11 +50,16 @@ void TFormSplash::ShowSplash() {
 void TFormSplash::FormClick(ui::Component&) { close(); }
 
 void TFormSplash::FormClose(ui::Component&, ui::CloseAction& Action) {
-  // A second close before the form is gone must not free the timer again.
-  if (TimerSplash) {
-    free_component(TimerSplash);
-    TimerSplash = nullptr;
+  // A key press and the timer can both ask before the release message of
+  // the first request has been handled. The timer is freed once, and the
+  // later request leaves the release already on its way alone rather than
+  // queueing a second one for a form that will be gone by then.
+  if (!TimerSplash) {
+    Action = ui::CloseAction::None;
+    return;
   }
+  free_component(TimerSplash);
+  TimerSplash = nullptr;
   Action = ui::CloseAction::Free;
 }
 
