@@ -1,13 +1,15 @@
 // The icon bar and the clock panel on a simulated desktop, created as the
 // program creates them (the bar first, so it is the main form), with the
-// bar shown and the pointer watch about to tick. One tick is one period
+// bar's window shown and the pointer watch about to tick. One tick is one period
 // of the bar's 25 ms timers.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/CursorFix.h"
 #include "forms/clock/clock.h"
 #include "forms/menu/menu.h"
 #include "platform/sim/desktop.h"
@@ -19,15 +21,23 @@ inline constexpr sim::Millis kTick = 25;
 
 class BarDesk {
  public:
-  explicit BarDesk(int width = 1024, int height = 768, int pointer_x = 500) {
+  // `prepare` sets up the desktop (frame metrics, local time) before the
+  // forms exist.
+  explicit BarDesk(int width = 1024, int height = 768, int pointer_x = 500,
+                   const std::function<void(sim::Desktop&)>& prepare = {}) {
     desktop.set_screen_size(width, height);
+    if (prepare) prepare(desktop);
     desktop.move_pointer(pointer_x, height / 2);
     desktop.install();
     app = std::make_unique<ui::Application>();
+    CursorFix::replace_hand_cursor(app->screen());
     app->set_title("Slatebar");
     app->create_form(frmMenu);
     app->create_form(frmClock);
-    frmMenu->show();
+    // The bar's window as the message loop leaves it once the start-up
+    // sequence has run: shown and active. (The sequence itself needs the
+    // other screens and is not part of these tests.)
+    plat::os().ShowWindow(frmMenu->handle(), plat::SW_SHOW);
   }
   ~BarDesk() {
     app.reset();

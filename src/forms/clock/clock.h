@@ -1,13 +1,22 @@
-// The frmClock form.
+// The clock panel: a black, borderless, always-on-top window with the time
+// in large white figures and the weekday and date beside it. The icon bar
+// shows and hides its window; the mouse passes through it.
 #pragma once
 
 #include "ui/form.h"
+#include "ui/label.h"
+#include "ui/timer.h"
 
 class TfrmClock : public ui::Form {
  public:
   explicit TfrmClock(ui::Application& app);
 
+  ui::Label* lblTime = nullptr;
+  ui::Label* lblDay = nullptr;
+  ui::Timer* tmrClock = nullptr;
+
   void FormCreate(ui::Component& Sender);
+  void tmrClockTimer(ui::Component& Sender);
 };
 
 extern TfrmClock* frmClock;

@@ -1,12 +1,160 @@
 #include "forms/menu/menu.h"
 
+#include <algorithm>
+
+#include "forms/clock/clock.h"
+#include "forms/overlay/overlay.h"
+
 TfrmMenu* frmMenu = nullptr;
+
+using plat::os;
+
+namespace {
+
+void add_ex_style(plat::HWND window, plat::DWORD bits) {
+  auto style = static_cast<plat::DWORD>(os().GetWindowLongA(window, plat::GWL_EXSTYLE));
+  os().SetWindowLongA(window, plat::GWL_EXSTYLE, static_cast<plat::LONG>(style | bits));
+}
+
+// The panel is shown and hidden through its window only: the form's own
+// show would activate it and take the focus from whatever the user works
+// in, and its visibility flag stays the form's business.
+void show_clock_panel(int cmd) {
+  if (frmClock && frmClock->handle()) os().ShowWindow(frmClock->handle(), cmd);
+}
+
+}  // namespace
 
 TfrmMenu::TfrmMenu(ui::Application& app) : ui::Form(app) {
   handler("FormCreate", &TfrmMenu::FormCreate);
+  handler("FormShow", &TfrmMenu::FormShow);
+  handler("tmrMenuTimer", &TfrmMenu::tmrMenuTimer);
+  handler("tmrShowMenuTimer", &TfrmMenu::tmrShowMenuTimer);
+  handler("tmrHideMenuTimer", &TfrmMenu::tmrHideMenuTimer);
+  handler("imgMenuClick", &TfrmMenu::imgMenuClick);
+  handler("imgSearchClick", &TfrmMenu::imgSearchClick);
+  handler("imgShareClick", &TfrmMenu::imgShareClick);
+  handler("imgConnectClick", &TfrmMenu::imgConnectClick);
+  handler("imgSettingsClick", &TfrmMenu::imgSettingsClick);
+  handler("About1Click", &TfrmMenu::About1Click);
+  handler("Lock1Click", &TfrmMenu::Lock1Click);
+  handler("Exit1Click", &TfrmMenu::Exit1Click);
   load_design("TFRMMENU");
+  imgMenu = &component<ui::Picture>("imgMenu");
+  imgSearch = &component<ui::Picture>("imgSearch");
+  imgShare = &component<ui::Picture>("imgShare");
+  imgConnect = &component<ui::Picture>("imgConnect");
+  imgSettings = &component<ui::Picture>("imgSettings");
+  tmrMenu = &component<ui::Timer>("tmrMenu");
+  tmrShowMenu = &component<ui::Timer>("tmrShowMenu");
+  tmrHideMenu = &component<ui::Timer>("tmrHideMenu");
+  pm1 = &component<ui::PopupMenu>("pm1");
+  About1 = &component<ui::MenuItem>("About1");
+  Lock1 = &component<ui::MenuItem>("Lock1");
+  Exit1 = &component<ui::MenuItem>("Exit1");
 }
 
 void TfrmMenu::create_params(plat::WindowParams& params) { params.class_name = "SlatebarCLS"; }
 
-void TfrmMenu::FormCreate(ui::Component&) {}
+void TfrmMenu::FormCreate(ui::Component&) {
+  ui::Application& app = application();
+  app.on_deactivate = [this](ui::Application& sender) { AppDeactivate(sender); };
+
+  // A tool window has no taskbar button; the style only takes effect on a
+  // window that is shown again after it was set.
+  plat::HWND app_window = app.handle();
+  os().ShowWindow(app_window, plat::SW_HIDE);
+  add_ex_style(app_window, plat::WS_EX_TOOLWINDOW);
+  os().ShowWindow(app_window, plat::SW_SHOW);
+
+  set_color(0);
+  const int screen_width = app.screen().width();
+  const int screen_height = app.screen().height();
+  set_bounds(screen_width - kCreationInset, 0, kBarWidth, screen_height);
+  set_border_style(ui::BorderStyle::None);
+
+  // Tops are fixed here for good; only the lefts move afterwards.
+  const int centre_top = height() / 2 - kIconSize / 2;
+  imgMenu->set_bounds(kRestMenu, centre_top, imgMenu->width(), imgMenu->height());
+  imgShare->set_bounds(kRestShare, centre_top - kIconPitch, imgShare->width(), imgShare->height());
+  imgSearch->set_bounds(kRestSearch, centre_top - 2 * kIconPitch, imgSearch->width(), imgSearch->height());
+  imgConnect->set_bounds(kRestConnect, centre_top + kIconPitch, imgConnect->width(), imgConnect->height());
+  imgSettings->set_bounds(kRestSettings, centre_top + 2 * kIconPitch, imgSettings->width(), imgSettings->height());
+  for (ui::Picture* icon : {imgMenu, imgShare, imgSearch, imgConnect, imgSettings}) icon->set_cursor(ui::crHandPoint);
+
+  // Layered (fully opaque) and a tool window, so it stays out of the task
+  // switcher; always on top, placed without being moved or activated.
+  overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
+}
+
+// Another program took the activation: slide out. While the icons are in,
+// the slide-out waits until the pointer leaves the bar (a slide-out tick
+// does nothing while the fly-in runs), so the bar does not vanish under a
+// pointer that still rests on it.
+void TfrmMenu::AppDeactivate(ui::Application&) { tmrHideMenu->set_enabled(true); }
+
+// The pointer watch, 40 times a second for the program's whole life. It
+// allocates nothing: the screen width is read, not kept, and every call
+// is a plain platform query or a timer switch.
+void TfrmMenu::tmrMenuTimer(ui::Component&) {
+  plat::POINT pointer{};
+  // A refused read (a secure desktop, a locked session) ends this tick; the
+  // next one tries again.
+  if (!os().GetCursorPos(&pointer)) return;
+  const int screen_width = application().screen().width();
+  const plat::HWND app_window = application().handle();
+
+  if (os().GetForegroundWindow() != app_window && pointer.x == screen_width - 1) {
+    if (left() > screen_width - kBarWidth) {
+      // While the bar is off-screen the slide-out is armed every other
+      // tick, and its next tick would only find the bar off-screen and
+      // stop. Run that stop now: left armed, it would come due with this
+      // timer and push the bar back out after every move in, holding it
+      // off-screen for as long as the pointer rests on the edge. The panel
+      // is not hidden here, as this tick shows it again.
+      if (left() >= screen_width && tmrHideMenu->enabled() && !tmrShowMenu->enabled()) {
+        tmrHideMenu->set_enabled(false);
+        icons_to_rest();
+      }
+      set_left(left() - kStep);
+    } else {
+      tmrShowMenu->set_enabled(true);
+    }
+    show_clock_panel(plat::SW_SHOWNOACTIVATE);
+  }
+
+  if (left() > pointer.x && os().GetForegroundWindow() != app_window) {
+    tmrShowMenu->set_enabled(false);
+    tmrHideMenu->set_enabled(true);
+  }
+}
+
+// The icons arrive from the middle outward because their rest lefts grow
+// from the centre icon to the outer ones; the timer runs on idle once
+// they are all at 0, until the pointer watch stops it.
+void TfrmMenu::tmrShowMenuTimer(ui::Component&) {
+  for (ui::Picture* icon : {imgMenu, imgShare, imgSearch, imgConnect, imgSettings}) {
+    if (icon->left() > 0) icon->set_left(std::max(0, icon->left() - kStep));
+  }
+}
+
+void TfrmMenu::tmrHideMenuTimer(ui::Component&) {
+  // The fly-in still runs: the bar is wanted in, the slide-out waits.
+  if (tmrShowMenu->enabled()) return;
+  const int screen_width = application().screen().width();
+  if (left() < screen_width) {
+    set_left(left() + kStep);
+    return;
+  }
+  tmrHideMenu->set_enabled(false);
+  icons_to_rest();
+  show_clock_panel(plat::SW_HIDE);
+}
+
+void TfrmMenu::icons_to_rest() {
+  imgMenu->set_left(kRestMenu);
+  imgShare->set_left(kRestShare);
+  imgSearch->set_left(kRestSearch);
+  imgConnect->set_left(kRestConnect);
+  imgSettings->set_left(kRestSettings);
+}
