@@ -1,0 +1,168 @@
+// The browser frame under Wine, once the lock screen has been pushed away
+// and the welcome screen has gone: a screen-sized layered tool window at
+// the work area's origin, behind the always-on-top screens; its black
+// location bar with the two white arrows comes up while the pointer is on
+// the screen's bottom rows and goes when it leaves them; back with nothing
+// behind shows the standard error box, and the program runs on.
+//
+// Wine has no HTML engine here, so the page itself shows nothing; what the
+// control does instead is written down in docs/architecture.md.
+#include <chrono>
+#include <thread>
+
+#include "e2e/input.h"
+#include "e2e/message_boxes.h"
+#include "e2e/slatebar.h"
+#include "e2e/wait.h"
+#include "e2e_test.h"
+
+namespace e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::E2eTest;
+
+constexpr int kBarHeight = 33;
+constexpr int kArrow = 32;
+constexpr int kBackLeft = 8;
+constexpr int kForwardLeft = 656;
+// The bar is looked at on its 500 ms tick; a second covers one tick and
+// the time the screen takes to show it.
+constexpr auto kWithinATick = 1s;
+
+class Frame : public E2eTest {
+ protected:
+  std::optional<std::string> unavailable() const override { return slatebar::unavailable(); }
+
+  std::optional<WinWindow> titled_of_class(std::string_view title, std::string_view class_name) {
+    auto list = s().windows();
+    if (!list) return std::nullopt;
+    for (const WinWindow& w : list->windows) {
+      if (w.title == title && w.class_name == class_name) return w;
+    }
+    return std::nullopt;
+  }
+
+  std::optional<WinWindow> form(std::string_view title) { return titled_of_class(title, "SlatebarForm"); }
+
+  // Starts the program, pushes the lock screen up 300 pixels from its
+  // bottom band and waits until the welcome screen has gone too.
+  ::testing::AssertionResult start_unlocked(std::string_view copy) {
+    auto started = slatebar::start(s(), copy);
+    if (!started) return ::testing::AssertionFailure() << started.error();
+    auto lock = wait_until(20s, [&] {
+      auto w = form("frmLogon");
+      return w && w->visible ? w : std::nullopt;
+    });
+    if (!lock) return ::testing::AssertionFailure() << "the lock screen did not come up";
+    std::this_thread::sleep_for(500ms);
+
+    const ScreenSize size = s().screen();
+    const Point from{size.width / 2, size.height - 100};
+    s().input().move_to(from);
+    std::this_thread::sleep_for(150ms);
+    {
+      ButtonHold hold(s().input(), Button::Left);
+      std::this_thread::sleep_for(150ms);
+      for (int i = 1; i <= 20; ++i) {
+        s().input().move_to({from.x, from.y - 300 * i / 20});
+        std::this_thread::sleep_for(30ms);
+      }
+      std::this_thread::sleep_for(300ms);
+    }
+    for (std::string_view gone : {"frmLogon", "frmWelcome"}) {
+      auto hidden = wait_until(10s, [&] {
+        auto w = form(gone);
+        return w && !w->visible;
+      });
+      if (!hidden) return ::testing::AssertionFailure() << gone << " stayed on the screen";
+    }
+    return ::testing::AssertionSuccess();
+  }
+
+  // The bar across the bottom edge: black, with a white arrow at each
+  // arrow's place (a white circle around a white arrow on black). The
+  // address label, right of the back arrow from its eighth row down, may
+  // run under the forward arrow and beyond: the rows above it are black.
+  static bool bar_shown(const Screenshot& shot, ScreenSize size) {
+    const int top = size.height - kBarHeight;
+    const Rect back{kBackLeft, top, kArrow, kArrow}, forward{kForwardLeft, top, kArrow, kArrow};
+    const Rect above_label{kBackLeft + kArrow + 4, top, kForwardLeft - kBackLeft - kArrow - 8, 6};
+    const Rect right_of_forward{kForwardLeft + kArrow + 4, top, size.width - kForwardLeft - kArrow - 4, 6};
+    return shot.fraction(back, near_white) > 0.12 && shot.fraction(forward, near_white) > 0.12 &&
+           shot.fraction(back, near_black) > 0.3 && shot.fraction(forward, near_black) > 0.3 &&
+           shot.all(above_label, near_black) && shot.all(right_of_forward, near_black);
+  }
+
+  // No black bar along the bottom edge any more (what the control shows
+  // there instead is its own business: white under Wine).
+  static bool bar_gone(const Screenshot& shot, ScreenSize size) {
+    return shot.fraction({0, size.height - kBarHeight, size.width, kBarHeight}, near_black) < 0.2;
+  }
+
+  void check_frame(ScreenSize size) {
+    ASSERT_TRUE(resize(size));
+    ASSERT_TRUE(start_unlocked("frame"));
+
+    auto frame = form("Slatebar");
+    ASSERT_TRUE(frame) << "no browser frame window";
+    EXPECT_TRUE(frame->visible);
+    EXPECT_FALSE(frame->topmost());
+    EXPECT_TRUE(frame->tool_window()) << "off the taskbar";
+    EXPECT_TRUE(frame->layered());
+    EXPECT_EQ(frame->style & style::kCaption, 0u) << "no border";
+    // No taskbar here: the work area is the whole screen.
+    EXPECT_EQ(frame->rect, (Rect{0, 0, size.width, size.height}));
+
+    // The pointer on the bottom row, anywhere across: the bar comes up.
+    s().input().move_to({size.width / 2, size.height - 1});
+    auto shown = wait_until(kWithinATick, [&]() -> std::optional<Screenshot> {
+      auto shot = s().screenshot();
+      if (shot && bar_shown(*shot, size)) return std::move(*shot);
+      return std::nullopt;
+    });
+    ASSERT_TRUE(shown) << "no bar with both arrows; " << s().record("frame-bar-shown").string();
+
+    // One row above the bar's top: it goes.
+    s().input().move_to({size.width / 2, size.height - kBarHeight - 1});
+    auto hidden = wait_until(kWithinATick, [&] {
+      auto shot = s().screenshot();
+      return shot && bar_gone(*shot, size);
+    });
+    EXPECT_TRUE(hidden) << "the bar stayed; " << s().record("frame-bar-hidden").string();
+
+    // Back with nothing behind: the standard error box with the control's
+    // text, dismissed; then the bar still answers the pointer.
+    s().input().move_to({kBackLeft + kArrow / 2, size.height - kBarHeight / 2});
+    ASSERT_TRUE(wait_until(kWithinATick * 2, [&] {
+      auto shot = s().screenshot();
+      return shot && bar_shown(*shot, size);
+    })) << "the bar did not come up for the click";
+    s().input().click(Button::Left);
+    auto box = wait_for_box(s(), slatebar::kTitle, 10s);
+    ASSERT_TRUE(box) << box.error();
+    // The system's own text for E_FAIL (Wine's: "Call failed"), then the call.
+    const std::string text = box->text();
+    EXPECT_TRUE(text.ends_with(" (GoBack: 0x80004005)") && text.size() > 21) << text;
+    EXPECT_EQ(box->buttons(), std::vector<std::string>{"OK"});
+    EXPECT_TRUE(box->has_icon());
+    ASSERT_TRUE(answer_box(s(), *box, Answer::Ok));
+
+    s().input().move_to({size.width / 2, size.height / 2});
+    EXPECT_TRUE(wait_until(kWithinATick * 2, [&] {
+      auto shot = s().screenshot();
+      return shot && bar_gone(*shot, size);
+    })) << "the bar no longer follows the pointer after the box";
+    auto still = form("Slatebar");
+    ASSERT_TRUE(still) << "the program is gone";
+    EXPECT_TRUE(still->visible);
+  }
+};
+
+TEST_F(Frame, AtTheDefaultSize) { check_frame({1024, 768, 24}); }
+
+// The forward arrow keeps its place at 656 on a narrow screen.
+TEST_F(Frame, OnANarrowScreen) { check_frame({800, 600, 24}); }
+
+}  // namespace
+}  // namespace e2e
