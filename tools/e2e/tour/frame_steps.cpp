@@ -1,0 +1,137 @@
+#include "frame_steps.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "e2e/input.h"
+#include "e2e/paths.h"
+#include "e2e/wait.h"
+
+namespace tour {
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr int kBarHeight = 33;
+
+std::optional<e2e::WinWindow> form(e2e::Session& session, std::string_view title) {
+  auto list = session.windows();
+  if (!list) return std::nullopt;
+  for (const e2e::WinWindow& w : list->windows) {
+    if (w.title == title && w.class_name == "SlatebarForm") return w;
+  }
+  return std::nullopt;
+}
+
+// The bar's black along the bottom rows (under Wine the control shows
+// white where a page would be), with the back arrow's white on it.
+std::optional<e2e::Screenshot> bottom_rows(e2e::Session& session) {
+  const e2e::ScreenSize size = session.screen();
+  auto shot = e2e::Screenshot::capture(session.x(), {0, size.height - kBarHeight, size.width, kBarHeight});
+  if (!shot) return std::nullopt;
+  return std::move(*shot);
+}
+
+bool bar_up(e2e::Session& session) {
+  const e2e::ScreenSize size = session.screen();
+  auto rows = bottom_rows(session);
+  const e2e::Rect back{8, size.height - kBarHeight, 32, 32};
+  return rows && rows->fraction(back, e2e::near_black) > 0.3 && rows->fraction(back, e2e::near_white) > 0.12;
+}
+
+bool bar_gone(e2e::Session& session) {
+  const e2e::ScreenSize size = session.screen();
+  auto rows = bottom_rows(session);
+  return rows && rows->fraction({0, size.height - kBarHeight, size.width, kBarHeight}, e2e::near_black) < 0.2;
+}
+
+// Started and unlocked, whatever the steps before left: a lock screen
+// still up is pushed away as a person would.
+std::expected<void, std::string> unlocked(Context& context) {
+  e2e::Session& session = context.session;
+  if (!context.program) {
+    auto started = e2e::slatebar::start(session, "tour-frame");
+    if (!started) return std::unexpected(started.error());
+    context.program = std::move(*started);
+    e2e::wait_until(20s, [&] {
+      auto w = form(session, "frmLogon");
+      return w && w->visible;
+    });
+    std::this_thread::sleep_for(500ms);
+  }
+  if (auto lock = form(session, "frmLogon"); lock && lock->visible) {
+    const e2e::ScreenSize size = session.screen();
+    const e2e::Point from{size.width / 2, size.height - 100};
+    session.input().move_to(from);
+    std::this_thread::sleep_for(150ms);
+    e2e::ButtonHold hold(session.input(), e2e::Button::Left);
+    std::this_thread::sleep_for(150ms);
+    for (int i = 1; i <= 20; ++i) {
+      session.input().move_to({from.x, from.y - 300 * i / 20});
+      std::this_thread::sleep_for(30ms);
+    }
+    std::this_thread::sleep_for(300ms);
+  }
+  for (std::string_view gone : {"frmLogon", "frmWelcome"}) {
+    if (!e2e::wait_until(10s, [&] {
+          auto w = form(session, gone);
+          return w && !w->visible;
+        })) {
+      return std::unexpected(std::string(gone) + " stayed on the screen");
+    }
+  }
+  return {};
+}
+
+std::expected<void, std::string> bar_shown(Context& context) {
+  if (auto ready = unlocked(context); !ready) return ready;
+  e2e::Session& session = context.session;
+  const e2e::ScreenSize size = session.screen();
+  session.input().move_to({size.width / 2, size.height - 1});
+  if (!e2e::wait_until(3s, [&] { return bar_up(session); })) return std::unexpected("the location bar did not come up");
+  auto shot = context.shoot("05-frame-location-bar");
+  if (!shot) return std::unexpected(shot.error());
+  return {};
+}
+
+std::expected<void, std::string> bar_hidden(Context& context) {
+  e2e::Session& session = context.session;
+  const e2e::ScreenSize size = session.screen();
+  session.input().move_to({size.width / 2, size.height / 2});
+  if (!e2e::wait_until(3s, [&] { return bar_gone(session); })) return std::unexpected("the location bar stayed");
+  auto shot = context.shoot("06-frame");
+  if (!shot) return std::unexpected(shot.error());
+  return {};
+}
+
+// Drawn by Debian's chromium at the tour's screen size, from the
+// distributable folder the program runs from.
+std::expected<void, std::string> start_page(Context& context) {
+  const e2e::ScreenSize size = context.session.screen();
+  const fs::path page = e2e::paths::dist_dir() / "menu" / "index.htm";
+  const fs::path out = context.out_dir / "07-start-page.png";
+  std::error_code ignored;
+  fs::remove(out, ignored);
+  const std::string command = "timeout 60 chromium --headless --no-sandbox --disable-gpu --hide-scrollbars "
+                              "--window-size=" + std::to_string(size.width) + "," + std::to_string(size.height) +
+                              " --screenshot='" + out.string() + "' 'file://" + page.string() + "' >/dev/null 2>&1";
+  const int status = std::system(command.c_str());
+  if (status != 0 || !fs::exists(out)) return std::unexpected("chromium did not draw " + page.string());
+  context.shots.push_back(out);
+  return {};
+}
+
+}  // namespace
+
+std::vector<Step> frame_steps() {
+  return {
+      {"05-frame-location-bar", "the browser frame after unlocking, its location bar at the bottom edge", bar_shown},
+      {"06-frame", "the browser frame with the location bar gone again", bar_hidden},
+      {"07-start-page", "the start page as a real browser draws it", start_page},
+  };
+}
+
+}  // namespace tour
