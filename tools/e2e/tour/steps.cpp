@@ -5,6 +5,7 @@
 
 #include "e2e/message_boxes.h"
 #include "e2e/screen_wait.h"
+#include "frame_steps.h"
 #include "tour.h"
 
 namespace tour {
@@ -47,9 +48,11 @@ std::expected<void, std::string> start_screen(Context& context) {
 }  // namespace
 
 std::vector<Step> steps() {
-  return {
+  std::vector<Step> all = {
       {"01-start", "the start screen", start_screen},
   };
+  for (Step& step : frame_steps()) all.push_back(std::move(step));
+  return all;
 }
 
 }  // namespace tour
