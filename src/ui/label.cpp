@@ -8,17 +8,29 @@ namespace ui {
 
 using plat::os;
 
-std::vector<std::string_view> caption_lines(std::string_view text) {
-  std::vector<std::string_view> lines;
+namespace {
+
+// Calls `f` with each line of a caption: a carriage return, a line feed or
+// the pair ends a line. The clock labels are measured and painted at every
+// tick, so the text is walked in place rather than collected.
+template <typename F>
+void for_each_line(std::string_view text, F&& f) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' || text[i] == '\n') {
-      lines.push_back(text.substr(start, i - start));
+      f(text.substr(start, i - start));
       if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
       start = i + 1;
     }
   }
-  lines.push_back(text.substr(start));
+  f(text.substr(start));
+}
+
+}  // namespace
+
+std::vector<std::string_view> caption_lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  for_each_line(text, [&](std::string_view line) { lines.push_back(line); });
   return lines;
 }
 
@@ -26,7 +38,8 @@ Label::Label(std::string name, Component* owner, Control* parent) : Control(std:
 
 void Label::set_caption(std::string_view text) {
   if (text == caption_) return;
-  caption_ = std::string(text);
+  // Assigned in place: a caption that changes every second keeps its buffer.
+  caption_.assign(text);
   if (auto_size_ && !loading_) fit_to_text();
   invalidate();
 }
@@ -40,11 +53,11 @@ bool Label::draws_transparent() const { return transparent_.value_or(os().visual
 
 void Label::fit_to_text() {
   int w = 0, h = 0;
-  for (std::string_view line : caption_lines(caption_)) {
+  for_each_line(caption_, [&](std::string_view line) {
     plat::SIZE s = os().measure_text(font(), line.empty() ? std::string_view(" ") : line);
     if (!line.empty()) w = std::max<int>(w, s.cx);
     h += s.cy;
-  }
+  });
   set_bounds(left_, top_, w, h);
 }
 
@@ -52,14 +65,14 @@ void Label::paint(plat::Canvas& canvas, int x, int y) {
   plat::RECT box{x, y, x + width_, y + height_};
   if (!draws_transparent()) canvas.fill_rect(box, color());
   int line_top = y;
-  for (std::string_view line : caption_lines(caption_)) {
+  for_each_line(caption_, [&](std::string_view line) {
     plat::SIZE s = os().measure_text(font(), line.empty() ? std::string_view(" ") : line);
     plat::RECT line_box{x, line_top, x + width_, std::min<int>(line_top + s.cy, y + height_)};
     if (!line.empty() && line_box.bottom > line_box.top) {
       canvas.draw_text(line, font(), font_color(), line_box, alignment_);
     }
     line_top += s.cy;
-  }
+  });
 }
 
 bool Label::set_property(const DesignProperty& p, DesignContext& ctx) {
