@@ -10,11 +10,17 @@ std::string time_text(const plat::SYSTEMTIME& time) {
   return text;
 }
 
-std::string day_text(const plat::SYSTEMTIME& time) {
-  std::string text = plat::os().long_day_name(time.wDayOfWeek);
+const std::string& day_text(const plat::SYSTEMTIME& time) {
+  // Built in place in one buffer: after the first ticks it has room for
+  // every day's text, so the clocks' once-a-second ticks do not allocate.
+  static std::string text;
+  text.clear();
+  text += plat::os().long_day_name(time.wDayOfWeek);
   text += '\r';
   text += plat::os().short_month_name(time.wMonth);
   text += ", ";
-  text += std::to_string(time.wDay);
+  char day[8];
+  std::snprintf(day, sizeof day, "%u", static_cast<unsigned>(time.wDay));
+  text += day;
   return text;
 }
