@@ -1,13 +1,35 @@
-// The frmLogon form.
+// The lock screen: a full-screen, topmost picture with the date and time,
+// pushed up and away with a drag on its bottom band.
 #pragma once
 
 #include "ui/form.h"
+
+namespace ui {
+class Label;
+class Picture;
+class Timer;
+}  // namespace ui
 
 class TfrmLogon : public ui::Form {
  public:
   explicit TfrmLogon(ui::Application& app);
 
   void FormCreate(ui::Component& Sender);
+  void tmrTiempoTimer(ui::Component& Sender);
+  void lblDragAreaClick(ui::Component& Sender);
+  void lblDragAreaMouseDown(ui::Component& Sender, ui::MouseButton Button, unsigned Shift, int X, int Y);
+  void lblDragAreaMouseUp(ui::Component& Sender, ui::MouseButton Button, unsigned Shift, int X, int Y);
+  void tmrCloseTimer(ui::Component& Sender);
+
+  ui::Picture* imgPic;
+  ui::Picture* imgO;
+  ui::Picture* imgChat;
+  ui::Picture* imgMail;
+  ui::Label* lblDragArea;
+  ui::Label* lblDay;
+  ui::Label* lblTime;
+  ui::Timer* tmrTiempo;
+  ui::Timer* tmrClose;
 };
 
 extern TfrmLogon* frmLogon;
