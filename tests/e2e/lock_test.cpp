@@ -1,0 +1,270 @@
+// The lock screen and the welcome screen under Wine: the program starts
+// locked over the whole screen, fetches the account picture, opens with a
+// drag from the bottom band and greets the user with picture and name;
+// a short drag springs back; without any picture it asks, complains and
+// still comes up.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "e2e/message_boxes.h"
+#include "e2e/paths.h"
+#include "e2e/slatebar.h"
+#include "e2e/wait.h"
+#include "e2e_test.h"
+
+namespace e2e {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::E2eTest;
+
+constexpr Rgb kPictureColour{240, 128, 16};
+constexpr int kPictureSize = 96;
+
+// A 24-bit bottom-up Windows bitmap of one colour, as the accounts panel
+// leaves the user's picture.
+std::vector<char> bitmap(int side, Rgb c) {
+  const int row = (side * 3 + 3) / 4 * 4;
+  std::vector<char> b(54 + static_cast<std::size_t>(row) * side, 0);
+  auto put32 = [&](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put32(2, static_cast<std::uint32_t>(b.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, side);
+  put32(22, side);
+  b[26] = 1;
+  b[28] = 24;
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      const std::size_t at = 54 + static_cast<std::size_t>(y) * row + x * 3;
+      b[at] = static_cast<char>(c.b);
+      b[at + 1] = static_cast<char>(c.g);
+      b[at + 2] = static_cast<char>(c.r);
+    }
+  }
+  return b;
+}
+
+std::vector<char> read_all(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The top-left corner of the shipped lock-screen picture as a screenshot
+// of that size would hold it, decoded by ImageMagick rather than by the
+// program's own decoder.
+std::expected<Screenshot, std::string> logon_picture(ScreenSize size) {
+  const fs::path jpg = paths::dist_dir() / "pics" / "logon.jpg";
+  const std::string command = "/usr/bin/convert '" + jpg.string() + "' -crop " + std::to_string(size.width) + "x" +
+                              std::to_string(size.height) + "+0+0 -depth 8 rgb:-";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return std::unexpected("cannot run " + command);
+  std::vector<Rgb> pixels(static_cast<std::size_t>(size.width) * size.height);
+  const std::size_t got = std::fread(pixels.data(), 3, pixels.size(), pipe);
+  ::pclose(pipe);
+  if (got != pixels.size()) return std::unexpected("short output from " + command);
+  return Screenshot(size.width, size.height, std::move(pixels));
+}
+
+class Lock : public E2eTest {
+ protected:
+  std::optional<std::string> unavailable() const override {
+    if (auto reason = slatebar::unavailable()) return reason;
+    if (!fs::exists("/usr/bin/convert")) return "no ImageMagick (/usr/bin/convert) to read the picture with";
+    return std::nullopt;
+  }
+
+  fs::path account_picture() { return s().prefix().temp_dir() / (WinePrefix::user_name() + ".bmp"); }
+
+  void place_account_picture() {
+    fs::create_directories(account_picture().parent_path());
+    const auto bytes = bitmap(kPictureSize, kPictureColour);
+    std::ofstream(account_picture(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+
+  // The prefix outlives the test; other groups expect no picture there.
+  void TearDown() override {
+    std::error_code ignored;
+    if (session_ready_) fs::remove(account_picture(), ignored);
+    E2eTest::TearDown();
+  }
+
+  void SetUp() override {
+    E2eTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    session_ready_ = true;
+    std::error_code ignored;
+    fs::remove(account_picture(), ignored);
+  }
+
+  std::optional<WinWindow> window_titled(std::string_view title) {
+    auto list = s().windows();
+    if (!list) return std::nullopt;
+    for (const WinWindow& w : list->windows) {
+      if (w.title == title) return w;
+    }
+    return std::nullopt;
+  }
+
+  // The lock screen lies on the screen at rest: the picture's pixels in
+  // the upper part, away from the icon bar and the texts.
+  ::testing::AssertionResult shows_logon_picture(const Screenshot& shot) {
+    auto expected = logon_picture(s().screen());
+    if (!expected) return ::testing::AssertionFailure() << expected.error();
+    const int w = s().screen().width;
+    for (int y = 0; y + 64 <= 320; y += 80) {
+      for (int x = 0; x + 64 <= w - 96; x += 120) {
+        const Rect patch{x, y, 64, 64};
+        const Rgb seen = shot.mean(patch), want = expected->mean(patch);
+        if (!near(seen, want, 20)) {
+          return ::testing::AssertionFailure() << "at " << patch << " the screen has " << seen << ", the picture "
+                                               << want;
+        }
+      }
+    }
+    return ::testing::AssertionSuccess();
+  }
+
+  // A drag with the left button from the band: moves in small steps with
+  // time for the loop's polls between them, and a pause before the release
+  // so that the last poll has seen the last place.
+  void drag_up(int distance) {
+    const ScreenSize size = s().screen();
+    const Point from{size.width / 2, size.height - 100};
+    s().input().move_to(from);
+    std::this_thread::sleep_for(150ms);
+    ButtonHold hold(s().input(), Button::Left);
+    std::this_thread::sleep_for(150ms);
+    for (int i = 1; i <= 20; ++i) {
+      s().input().move_to({from.x, from.y - distance * i / 20});
+      std::this_thread::sleep_for(30ms);
+    }
+    std::this_thread::sleep_for(300ms);
+    hold.release();
+  }
+
+  bool session_ready_ = false;
+};
+
+TEST_F(Lock, StartsLockedWithTheClockAndFetchesTheAccountPicture) {
+  place_account_picture();
+  auto started = slatebar::start(s(), "lock-start");
+  ASSERT_TRUE(started) << started.error();
+  for (const BoxSeen& box : started->boxes) EXPECT_EQ(box.text, "Aero Disabled") << "an unexpected box: " << box;
+
+  const fs::path copy = s().work_dir() / "lock-start" / "pics" / "user.bmp";
+  ASSERT_TRUE(fs::exists(copy)) << "pics\\user.bmp was not made";
+  EXPECT_EQ(read_all(copy), bitmap(kPictureSize, kPictureColour));
+
+  auto lock = wait_until(10s, [&] { return window_titled("frmLogon"); });
+  ASSERT_TRUE(lock) << "no lock screen window";
+  EXPECT_TRUE(lock->visible);
+  EXPECT_EQ(lock->rect, (Rect{0, 0, s().screen().width, s().screen().height}));
+  EXPECT_TRUE(lock->topmost());
+
+  // The clock texts come with the first tick, a second after creation.
+  std::this_thread::sleep_for(1500ms);
+  auto shot = s().screenshot();
+  ASSERT_TRUE(shot) << shot.error();
+  EXPECT_TRUE(shows_logon_picture(*shot));
+  auto picture = logon_picture(s().screen());
+  ASSERT_TRUE(picture) << picture.error();
+  const int h = s().screen().height;
+  const Rect time_text{88, h - 200, 260, 110}, day_text{88, h - 300, 260, 100};
+  EXPECT_GT(shot->fraction(time_text, near_white), 0.03) << "no white time text";
+  EXPECT_GT(shot->fraction(day_text, near_white), 0.03) << "no white date text";
+  EXPECT_LT(picture->fraction(time_text, near_white), 0.01) << "the picture itself is white there";
+}
+
+TEST_F(Lock, ADragUpOf300OpensOntoTheWelcomeScreenWhichThenGoes) {
+  place_account_picture();
+  auto started = slatebar::start(s(), "lock-open");
+  ASSERT_TRUE(started) << started.error();
+  ASSERT_TRUE(wait_until(10s, [&] { return window_titled("frmLogon").has_value(); }));
+  std::this_thread::sleep_for(500ms);
+
+  const ScreenSize size = s().screen();
+  const Rect picture_at{size.width / 2 - 63, size.height / 4, kPictureSize, kPictureSize};
+  drag_up(300);
+  // The welcome screen shows for half a second: watch the screen for it.
+  // Only the picture's square is read, so that polls come fast enough.
+  bool welcome_seen = wait_until(5s, [&] {
+    auto shot = Screenshot::capture(s().x(), picture_at);
+    return shot && shot->fraction(picture_at, near_to(kPictureColour, 24)) > 0.95;
+  }, 5ms);
+  EXPECT_TRUE(welcome_seen) << "the user's picture never showed at " << picture_at << "; "
+                            << s().record("lock-open-welcome").string();
+
+  auto lock_gone = wait_until(10s, [&] {
+    auto w = window_titled("frmLogon");
+    return w && !w->visible;
+  });
+  EXPECT_TRUE(lock_gone) << "the lock screen is still visible";
+  auto welcome_gone = wait_until(10s, [&] {
+    auto w = window_titled("frmWelcome");
+    return w && !w->visible;
+  });
+  EXPECT_TRUE(welcome_gone) << "the welcome screen did not hide";
+  auto shot = s().screenshot();
+  ASSERT_TRUE(shot) << shot.error();
+  EXPECT_LT(shot->fraction(picture_at, near_to(kPictureColour, 24)), 0.5) << "the picture stays on the screen";
+}
+
+TEST_F(Lock, ADragOf100SpringsBack) {
+  place_account_picture();
+  auto started = slatebar::start(s(), "lock-spring");
+  ASSERT_TRUE(started) << started.error();
+  ASSERT_TRUE(wait_until(10s, [&] { return window_titled("frmLogon").has_value(); }));
+  std::this_thread::sleep_for(500ms);
+
+  drag_up(100);
+  std::this_thread::sleep_for(1s);
+  auto lock = window_titled("frmLogon");
+  ASSERT_TRUE(lock);
+  EXPECT_TRUE(lock->visible);
+  EXPECT_EQ(lock->rect.y, 0) << "not back at rest";
+  auto shot = s().screenshot();
+  ASSERT_TRUE(shot) << shot.error();
+  EXPECT_TRUE(shows_logon_picture(*shot));
+}
+
+TEST_F(Lock, WithoutAnyPictureItAsksComplainsAndStillComesUp) {
+  auto started = slatebar::start(s(), "lock-no-picture", startup_policy(Answer::No));
+  ASSERT_TRUE(started) << started.error();
+  std::vector<BoxSeen> boxes;
+  for (const BoxSeen& b : started->boxes) {
+    if (b.text != "Aero Disabled") boxes.push_back(b);
+  }
+  const std::vector<BoxSeen> expected = {
+      {"Confirm",
+       "I need to gatter user profile picture, and it is necessary to open User Account control panel. Would you "
+       "like me to do so?",
+       {"Yes", "No"},
+       true},
+      {"Error", "There were errors.", {"OK"}, true},
+  };
+  EXPECT_EQ(boxes, expected) << ::testing::PrintToString(started->boxes);
+  EXPECT_FALSE(fs::exists(s().work_dir() / "lock-no-picture" / "pics" / "user.bmp"));
+
+  for (std::string_view title : {"frmWelcome", "frmLogon"}) {
+    auto w = wait_until(10s, [&] {
+      auto found = window_titled(title);
+      return found && found->visible ? found : std::nullopt;
+    });
+    EXPECT_TRUE(w) << title << " did not come up";
+  }
+  std::this_thread::sleep_for(1500ms);
+  auto shot = s().screenshot();
+  ASSERT_TRUE(shot) << shot.error();
+  EXPECT_TRUE(shows_logon_picture(*shot));
+}
+
+}  // namespace
+}  // namespace e2e
