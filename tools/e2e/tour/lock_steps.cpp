@@ -1,0 +1,152 @@
+#include "lock_steps.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <thread>
+
+#include "e2e/input.h"
+#include "e2e/wait.h"
+
+namespace tour {
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+// The account picture as the accounts panel would leave it: a bitmap under
+// the user's name in the temporary folder. A face-like disc on a light
+// square, so that the welcome screen shows something recognisable.
+std::vector<char> account_picture(int side) {
+  const int row = (side * 3 + 3) / 4 * 4;
+  std::vector<char> b(54 + static_cast<std::size_t>(row) * side, 0);
+  auto put32 = [&](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put32(2, static_cast<std::uint32_t>(b.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, side);
+  put32(22, side);
+  b[26] = 1;
+  b[28] = 24;
+  const double c = side / 2.0;
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      const double dx = x - c, dy = y - c * 1.1;
+      const bool head = dx * dx + (y - c * 1.25) * (y - c * 1.25) < (side * 0.22) * (side * 0.22);
+      const bool body = dy < -side * 0.05 && dx * dx + (y - side * 0.1) * (y - side * 0.1) < (side * 0.4) * (side * 0.4);
+      const std::size_t at = 54 + static_cast<std::size_t>(y) * row + x * 3;
+      const bool person = head || body;
+      b[at] = static_cast<char>(person ? 0x90 : 0xE8);      // blue
+      b[at + 1] = static_cast<char>(person ? 0x60 : 0xD8);  // green
+      b[at + 2] = static_cast<char>(person ? 0x40 : 0xD0);  // red
+    }
+  }
+  return b;
+}
+
+std::optional<e2e::WinWindow> titled(e2e::Session& session, std::string_view title) {
+  auto list = session.windows();
+  if (!list) return std::nullopt;
+  for (const e2e::WinWindow& w : list->windows) {
+    if (w.title == title) return w;
+  }
+  return std::nullopt;
+}
+
+// The lock screen, pushed up by half the screen with the button still
+// held. The program is started afresh with the account picture in place,
+// so that the welcome screen beneath has the user's picture.
+std::expected<void, std::string> drag_screen(Context& context) {
+  e2e::Session& session = context.session;
+  if (auto ended = session.end_wine(); !ended) return std::unexpected(ended.error());
+  const fs::path picture = session.prefix().temp_dir() / (e2e::WinePrefix::user_name() + ".bmp");
+  fs::create_directories(picture.parent_path());
+  const auto bytes = account_picture(126);
+  std::ofstream(picture, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  auto started = e2e::slatebar::start(session, "tour-lock");
+  std::error_code ignored;
+  fs::remove(picture, ignored);
+  if (!started) return std::unexpected(started.error());
+  context.program = std::move(*started);
+  if (!e2e::wait_until(20s, [&] { return titled(session, "frmLogon").has_value(); })) {
+    return std::unexpected("no lock screen window");
+  }
+  std::this_thread::sleep_for(1500ms);
+
+  const e2e::ScreenSize size = session.screen();
+  const e2e::Point from{size.width / 2, size.height - 60};
+  session.input().move_to(from);
+  std::this_thread::sleep_for(200ms);
+  session.input().press(e2e::Button::Left);
+  for (int i = 1; i <= 20; ++i) {
+    session.input().move_to({from.x, from.y - size.height / 2 * i / 20});
+    std::this_thread::sleep_for(30ms);
+  }
+  std::this_thread::sleep_for(500ms);
+  auto shot = session.screenshot();
+  if (!shot) return std::unexpected(shot.error());
+  const fs::path path = context.out_dir / "02-lock-drag.png";
+  if (auto written = shot->write_png(path); !written) return std::unexpected(written.error());
+  context.shots.push_back(path);
+  return {};
+}
+
+// Released high enough, the lock screen slides away and the welcome
+// screen greets for half a second: shot once "Welcome" has come under the
+// name, or at least once the lock screen has gone from its top rows.
+std::expected<void, std::string> welcome_screen(Context& context) {
+  e2e::Session& session = context.session;
+  session.input().release(e2e::Button::Left);
+  const e2e::ScreenSize size = session.screen();
+  const e2e::Rect top_rows{0, 0, size.width - 80, 8};
+  const e2e::Rect greeting{size.width / 2 - 63 + 130, size.height / 4 + 40, 90, 26};
+  const auto purple = e2e::near_to({37, 9, 49}, 40);
+  std::optional<e2e::Screenshot> best;
+  e2e::wait_until(5s, [&] {
+    auto rows = e2e::Screenshot::capture(session.x(), top_rows);
+    if (!rows || rows->fraction(top_rows, purple) < 0.5) return false;
+    if (!best) {
+      if (auto shot = session.screenshot()) best = std::move(*shot);
+    }
+    auto text = e2e::Screenshot::capture(session.x(), greeting);
+    if (!text || text->fraction(greeting, e2e::near_white) < 0.05) return false;
+    if (auto shot = session.screenshot()) best = std::move(*shot);
+    return true;
+  }, 5ms);
+  if (!best) return std::unexpected("the welcome screen was not seen");
+  const fs::path path = context.out_dir / "03-welcome.png";
+  if (auto written = best->write_png(path); !written) return std::unexpected(written.error());
+  context.shots.push_back(path);
+  return {};
+}
+
+// The welcome screen hides itself half a second after the lock screen has
+// gone; what the user then has is the screens beneath.
+std::expected<void, std::string> free_desktop(Context& context) {
+  auto gone = e2e::wait_until(10s, [&] {
+    auto w = titled(context.session, "frmWelcome");
+    return w && !w->visible;
+  });
+  if (!gone) return std::unexpected("the welcome screen stayed");
+  auto shot = context.shoot("04-desktop");
+  if (!shot) return std::unexpected(shot.error());
+  return {};
+}
+
+}  // namespace
+
+std::vector<Step> lock_steps() {
+  return {
+      {"02-lock-drag", "the lock screen half pushed up during a drag", drag_screen},
+      {"03-welcome", "the welcome screen with the user's picture and name", welcome_screen},
+      {"04-desktop", "what the welcome screen leaves once it has gone: the browser frame (blank under Wine)",
+       free_desktop},
+  };
+}
+
+}  // namespace tour
