@@ -6,6 +6,7 @@
 #include "e2e/message_boxes.h"
 #include "e2e/screen_wait.h"
 #include "frame_steps.h"
+#include "lock_steps.h"
 #include "tour.h"
 
 namespace tour {
@@ -51,6 +52,7 @@ std::vector<Step> steps() {
   std::vector<Step> all = {
       {"01-start", "the start screen", start_screen},
   };
+  for (Step& step : lock_steps()) all.push_back(std::move(step));
   for (Step& step : frame_steps()) all.push_back(std::move(step));
   return all;
 }
