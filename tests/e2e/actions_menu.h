@@ -1,0 +1,94 @@
+// Reaching the icon bar as a person does, for the end-to-end groups of
+// its actions and of the About splash: the pointer rests on the last
+// pixel column until the bar has slid in, and a right click on the bar
+// opens its context menu, which then takes keys.
+#pragma once
+
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <expected>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "e2e/session.h"
+#include "e2e/slatebar.h"
+#include "e2e/wait.h"
+
+namespace e2e::actions {
+
+using namespace std::chrono_literals;
+
+inline constexpr int kBarWidth = 48;
+
+// Keys that choose the context menu's items once it is open: About...,
+// then Lock (the separators are skipped), and Exit by its accelerator.
+inline const std::vector<KeySymbol> kAbout = {XK_Down, XK_Return};
+inline const std::vector<KeySymbol> kLock = {XK_Down, XK_Down, XK_Return};
+inline const std::vector<KeySymbol> kExit = {XK_x};
+
+// The first visible top-level window of ours with this title.
+inline std::optional<WinWindow> visible_titled(Session& s, std::string_view title) {
+  auto list = s.windows();
+  if (!list) return std::nullopt;
+  for (const WinWindow& w : list->windows) {
+    if (w.visible && w.title == title) return w;
+  }
+  return std::nullopt;
+}
+
+inline std::vector<WinWindow> all_visible_titled(Session& s, std::string_view title) {
+  std::vector<WinWindow> out;
+  if (auto list = s.windows()) {
+    for (const WinWindow& w : list->windows) {
+      if (w.visible && w.title == title) out.push_back(w);
+    }
+  }
+  return out;
+}
+
+// The bar slid wholly onto the screen, the pointer resting on it.
+inline std::expected<WinWindow, std::string> slide_bar_in(Session& s) {
+  const int w = s.screen().width;
+  s.input().move_to({w - 1, s.screen().height / 2 - 100});
+  auto bar = wait_until(10s, [&]() -> std::optional<WinWindow> {
+    auto list = s.windows();
+    if (!list) return std::nullopt;
+    auto found = list->first_of_class(slatebar::kBarClass);
+    if (found && found->visible && found->rect.x <= w - kBarWidth) return found;
+    return std::nullopt;
+  });
+  if (!bar) return std::unexpected("the icon bar did not slide in");
+  // Off the last column, still on the bar: it stays in while the pointer
+  // is not left of it.
+  s.input().move_to({bar->rect.x + kBarWidth / 2, s.screen().height / 2 - 100});
+  return *bar;
+}
+
+// The context menu open at the pointer, on the bar.
+inline std::expected<WinWindow, std::string> open_context_menu(Session& s) {
+  auto bar = slide_bar_in(s);
+  if (!bar) return std::unexpected(bar.error());
+  std::this_thread::sleep_for(200ms);
+  s.input().click(Button::Right);
+  auto menu = wait_until(10s, [&]() -> std::optional<WinWindow> {
+    auto list = s.windows();
+    if (!list) return std::nullopt;
+    auto found = list->first_of_class("#32768");  // the system's popup menu class
+    return found && found->visible ? found : std::nullopt;
+  });
+  if (!menu) return std::unexpected("no context menu after a right click on the bar");
+  return *menu;
+}
+
+inline std::expected<void, std::string> choose(Session& s, const std::vector<KeySymbol>& keys) {
+  auto menu = open_context_menu(s);
+  if (!menu) return std::unexpected(menu.error());
+  for (KeySymbol k : keys) s.input().tap(k);
+  return {};
+}
+
+}  // namespace e2e::actions

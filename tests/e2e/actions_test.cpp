@@ -1,0 +1,127 @@
+// The icon bar's actions under Wine: its context menu opens on a right
+// click, Lock brings the lock screen back over everything at the top of
+// the screen, the Share icon says it is not there yet, and Exit ends the
+// program with exit code 0, a splash still open or not.
+#include <thread>
+
+#include "actions_menu.h"
+#include "e2e/message_boxes.h"
+#include "e2e_test.h"
+
+namespace e2e {
+namespace {
+
+using testing::E2eTest;
+
+class Actions : public E2eTest {
+ protected:
+  std::optional<std::string> unavailable() const override { return slatebar::unavailable(); }
+
+  std::optional<WinWindow> titled(std::string_view title) {
+    auto list = s().windows();
+    if (!list) return std::nullopt;
+    for (const WinWindow& w : list->windows) {
+      if (w.title == title) return w;
+    }
+    return std::nullopt;
+  }
+
+  // The lock screen pushed away with a drag from its bottom band, as a
+  // person opens it, and the welcome screen gone after it.
+  ::testing::AssertionResult unlock() {
+    const ScreenSize size = s().screen();
+    const Point from{size.width / 2, size.height - 40};
+    s().input().move_to(from);
+    std::this_thread::sleep_for(150ms);
+    {
+      ButtonHold hold(s().input(), Button::Left);
+      std::this_thread::sleep_for(150ms);
+      for (int i = 1; i <= 20; ++i) {
+        s().input().move_to({from.x, from.y - 400 * i / 20});
+        std::this_thread::sleep_for(30ms);
+      }
+      std::this_thread::sleep_for(300ms);
+    }
+    const bool open = wait_until(20s, [&] {
+      auto lock = titled("frmLogon");
+      auto welcome = titled("frmWelcome");
+      return lock && !lock->visible && welcome && !welcome->visible;
+    });
+    if (!open) return ::testing::AssertionFailure() << "the lock and welcome screens did not go";
+    return ::testing::AssertionSuccess();
+  }
+};
+
+TEST_F(Actions, LockBringsTheLockScreenBackAtTheTop) {
+  auto started = slatebar::start(s(), "actions-lock");
+  ASSERT_TRUE(started) << started.error();
+  ASSERT_TRUE(unlock());
+
+  auto menu = actions::open_context_menu(s());
+  ASSERT_TRUE(menu) << menu.error();
+  const Point pointer = s().input().pointer();
+  EXPECT_TRUE((Rect{pointer.x - menu->rect.width, pointer.y - menu->rect.height, 2 * menu->rect.width,
+                    2 * menu->rect.height})
+                  .contains({menu->rect.x, menu->rect.y}))
+      << "the menu opens at the pointer: " << menu->rect << " for " << pointer;
+  for (KeySymbol k : actions::kLock) s().input().tap(k);
+
+  auto locked = wait_until(10s, [&] {
+    auto lock = titled("frmLogon");
+    return lock && lock->visible ? lock : std::nullopt;
+  });
+  ASSERT_TRUE(locked) << "the lock screen did not come back";
+  EXPECT_EQ(locked->rect, (Rect{0, 0, s().screen().width, s().screen().height}));
+  auto list = s().windows();
+  ASSERT_TRUE(list) << list.error();
+  const auto welcome = titled("frmWelcome");
+  ASSERT_TRUE(welcome);
+  EXPECT_TRUE(welcome->visible);
+  EXPECT_LT(list->z_index(locked->hwnd), list->z_index(welcome->hwnd)) << "the lock screen lies over the welcome screen";
+  for (const WinWindow& w : list->windows) {
+    if (w.visible && w.hwnd != locked->hwnd && w.rect.width > 0 && w.class_name != slatebar::kBarClass &&
+        w.class_name != "#32768") {
+      EXPECT_LT(list->z_index(locked->hwnd), list->z_index(w.hwnd)) << w << " lies over the lock screen";
+    }
+  }
+}
+
+TEST_F(Actions, TheShareIconSaysNotYetImplemented) {
+  auto started = slatebar::start(s(), "actions-share");
+  ASSERT_TRUE(started) << started.error();
+  auto bar = actions::slide_bar_in(s());
+  ASSERT_TRUE(bar) << bar.error();
+  // The icons fly in to the bar's left edge; Share sits one pitch above
+  // the centre icon.
+  const Point share{bar->rect.x + 24, s().screen().height / 2 - 64};
+  std::this_thread::sleep_for(500ms);
+  s().input().click_at(share);
+
+  auto box = wait_for_box(s(), slatebar::kTitle);
+  ASSERT_TRUE(box) << box.error();
+  EXPECT_EQ(seen(*box), (BoxSeen{"Slatebar", "Not yet implemented", {"OK"}, false}));
+  ASSERT_TRUE(answer_box(s(), *box, Answer::Ok));
+  EXPECT_TRUE(started->process->running());
+}
+
+TEST_F(Actions, ExitWithASplashOpenEndsTheProgramWithExitCodeZero) {
+  auto started = slatebar::start(s(), "actions-exit");
+  ASSERT_TRUE(started) << started.error();
+  ASSERT_TRUE(actions::choose(s(), actions::kAbout));
+  ASSERT_TRUE(wait_until(15s, [&] { return actions::visible_titled(s(), "FormSplash"); })) << "no splash";
+
+  auto menu = actions::open_context_menu(s());
+  ASSERT_TRUE(menu) << menu.error();
+  EXPECT_TRUE(actions::visible_titled(s(), "FormSplash")) << "the splash went before Exit was chosen";
+  for (KeySymbol k : actions::kExit) s().input().tap(k);
+  const auto status = started->process->wait_exit(30s);
+  ASSERT_TRUE(status) << "the program runs on after Exit";
+  EXPECT_TRUE(status->exited_with(0)) << *status;
+  auto list = s().windows();
+  ASSERT_TRUE(list) << list.error();
+  EXPECT_TRUE(list->of_class(slatebar::kBarClass).empty());
+  EXPECT_FALSE(actions::visible_titled(s(), "FormSplash"));
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,142 @@
+// The About splash under Wine: chosen from the bar's context menu it comes
+// up centred at the picture's size, with the picture's own pixels
+// premultiplied once (the white border where the artwork has it, soft
+// edges not darkened), and goes about four seconds later or at a key.
+#include <png.h>
+
+#include <chrono>
+#include <cstdlib>
+
+#include "actions_menu.h"
+#include "e2e/paths.h"
+#include "e2e_test.h"
+
+namespace e2e {
+namespace {
+
+using testing::E2eTest;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kWidth = 389;
+constexpr int kHeight = 316;
+constexpr std::string_view kTitle = "FormSplash";
+
+struct Rgba {
+  std::uint8_t r, g, b, a;
+};
+
+// The SPLASH artwork, read with libpng rather than the program's decoder.
+std::vector<Rgba> artwork() {
+  const std::string file = (paths::source_dir() / "resources" / "pictures" / "splash.png").string();
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  std::vector<Rgba> out;
+  if (!png_image_begin_read_from_file(&image, file.c_str())) return out;
+  image.format = PNG_FORMAT_RGBA;
+  out.resize(PNG_IMAGE_SIZE(image) / 4);
+  if (image.width != kWidth || image.height != kHeight ||
+      !png_image_finish_read(&image, nullptr, out.data(), 0, nullptr)) {
+    out.clear();
+  }
+  png_image_free(&image);
+  return out;
+}
+
+class Splash : public E2eTest {
+ protected:
+  std::optional<std::string> unavailable() const override { return slatebar::unavailable(); }
+
+  // About chosen; the moment the last key went, and the splash once up.
+  std::expected<std::pair<Clock::time_point, WinWindow>, std::string> about() {
+    if (auto chosen = actions::choose(s(), actions::kAbout); !chosen) return std::unexpected(chosen.error());
+    const auto chosen_at = Clock::now();
+    auto splash = wait_until(15s, [&] { return actions::visible_titled(s(), kTitle); });
+    if (!splash) return std::unexpected("no splash after About");
+    return std::pair{chosen_at, *splash};
+  }
+
+  bool gone_within(std::chrono::milliseconds timeout) {
+    return wait_until(timeout, [&] { return actions::all_visible_titled(s(), kTitle).empty(); });
+  }
+};
+
+TEST_F(Splash, AboutShowsThePictureCentredAndItGoesAboutFourSecondsLater) {
+  auto started = slatebar::start(s(), "splash-about");
+  ASSERT_TRUE(started) << started.error();
+  const std::vector<Rgba> art = artwork();
+  ASSERT_EQ(art.size(), static_cast<std::size_t>(kWidth * kHeight)) << "cannot read the artwork";
+
+  auto shown = about();
+  ASSERT_TRUE(shown) << shown.error();
+  const auto [chosen_at, splash] = *shown;
+  const ScreenSize screen = s().screen();
+  const Rect where{(screen.width - kWidth) / 2, (screen.height - kHeight) / 2, kWidth, kHeight};
+  EXPECT_EQ(splash.rect, where);
+  EXPECT_TRUE(splash.topmost());
+  EXPECT_TRUE(splash.layered());
+
+  // Wine here composes without a compositing manager: where the picture
+  // has any alpha the screen shows its premultiplied colour (over black),
+  // and where it has none the window is cut away. So the screen holds the
+  // very bytes the program gave the window once the fade has ended.
+  auto px = [&](int x, int y) { return art[static_cast<std::size_t>(y) * kWidth + x]; };
+  auto premultiplied = [](Rgba p) {
+    auto m = [&](unsigned c) { return static_cast<std::uint8_t>(c * p.a / 255); };
+    return Rgb{m(p.r), m(p.g), m(p.b)};
+  };
+  // The fade's constant alpha reaches the screen too: the border is pure
+  // white only once it is over.
+  const auto white = near_to(Rgb{255, 255, 255}, 0);
+  std::optional<Screenshot> shot;
+  const bool border_white = wait_until(5s, [&] {
+    shot = s().screenshot().value();
+    return shot->all({where.x, where.y + 150, 2, 16}, white) && shot->all({where.x + 180, where.y, 30, 2}, white) &&
+           shot->all({where.right() - 2, where.y + 150, 2, 16}, white) &&
+           shot->all({where.x + 180, where.bottom() - 2, 30, 2}, white);
+  });
+  ASSERT_TRUE(border_white) << "the white border is not along the window's edges";
+  int off = 0, shown_pixels = 0;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      if (px(x, y).a == 0) continue;
+      ++shown_pixels;
+      const Rgb want = premultiplied(px(x, y)), seen = shot->at(where.x + x, where.y + y);
+      if (!near(seen, want, 3) && off++ < 5) {
+        ADD_FAILURE() << "at " << x << "," << y << " the screen has " << seen << ", the picture premultiplied " << want;
+      }
+    }
+  }
+  EXPECT_EQ(off, 0) << "of " << shown_pixels << " pixels";
+  // Outside the rounded corners the lock screen behind shows through.
+  EXPECT_FALSE(near_white(shot->at(where.x, where.y)));
+
+  ASSERT_TRUE(gone_within(20s)) << "the splash is still up";
+  EXPECT_GE(Clock::now() - chosen_at, 3s) << "the splash went long before its four seconds";
+  EXPECT_TRUE(started->process->running());
+}
+
+TEST_F(Splash, AKeyClosesASecondSplashEarly) {
+  auto started = slatebar::start(s(), "splash-key");
+  ASSERT_TRUE(started) << started.error();
+  auto first = about();
+  ASSERT_TRUE(first) << first.error();
+  ASSERT_TRUE(gone_within(20s));
+
+  auto second = about();
+  ASSERT_TRUE(second) << second.error();
+  const auto chosen_at = second->first;
+  auto list = s().windows();
+  ASSERT_TRUE(list) << list.error();
+  EXPECT_EQ(list->foreground, second->second.hwnd) << "the splash has the keyboard";
+  s().input().type("a");
+  const auto key_at = Clock::now();
+  ASSERT_TRUE(gone_within(10s));
+  const auto gone_at = Clock::now();
+  // Its timer cannot fire before four seconds from About; a key sent
+  // later than that would prove nothing.
+  if (key_at - chosen_at > 3500ms) GTEST_SKIP() << "the key went too late to tell it from the timer";
+  EXPECT_LT(gone_at - chosen_at, 4s) << "the splash went on its timer, not on the key";
+}
+
+}  // namespace
+}  // namespace e2e
