@@ -5,6 +5,7 @@
 
 #include "e2e/message_boxes.h"
 #include "e2e/screen_wait.h"
+#include "actions_steps.h"
 #include "frame_steps.h"
 #include "lock_steps.h"
 #include "tour.h"
@@ -54,6 +55,7 @@ std::vector<Step> steps() {
   };
   for (Step& step : lock_steps()) all.push_back(std::move(step));
   for (Step& step : frame_steps()) all.push_back(std::move(step));
+  for (Step& step : actions_steps()) all.push_back(std::move(step));
   return all;
 }
 
