@@ -141,4 +141,42 @@ TEST(ClockPanel, ShownWithoutActivationAndTransparentToClicks) {
   }
 }
 
+// A shown window keeps its z-order place, behind the always-on-top
+// screens made after the panel: each time it appears it is put on top of
+// the band, once, without activation, and left there while it stays up.
+TEST(ClockPanel, ComesToTheTopOncePerAppearance) {
+  BarDesk d;
+  sim::ForeignWindow lock;
+  lock.name = "LockScreen";
+  lock.bounds = {0, 0, 1024, 768};
+  lock.ex_style = plat::WS_EX_TOPMOST;
+  lock.process = sim::kOurProcess;
+  lock.owner = d.app->handle();
+  d.desktop.add_foreign_window(lock);
+  auto placements = [&] {
+    std::vector<std::string> out;
+    for (const std::string& line : d.desktop.log().of({"SetWindowPos"})) {
+      if (line.starts_with("SetWindowPos frmClock HWND_TOPMOST")) out.push_back(line);
+    }
+    return out;
+  };
+  d.desktop.log().clear();
+  const std::string placed = "SetWindowPos frmClock HWND_TOPMOST SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE|SWP_NOOWNERZORDER";
+  struct Row {
+    const char* what;
+    int from_w;
+    int ticks;
+    std::size_t placements;
+  };
+  for (const Row& row : {Row{"pointer held on the edge", -1, 12, 1}, Row{"pointer in the middle", -500, 9, 1},
+                         Row{"pointer on the edge again", -1, 3, 2}}) {
+    SCOPED_TRACE(row.what);
+    d.pointer_at(d.width() + row.from_w);
+    d.tick(row.ticks);
+    EXPECT_EQ(placements(), std::vector<std::string>(row.placements, placed));
+  }
+  EXPECT_EQ(d.desktop.z_order_names(sim::Windows::Visible).front(), "frmClock");
+  EXPECT_EQ(d.desktop.GetForegroundWindow(), d.bar().handle());
+}
+
 }  // namespace

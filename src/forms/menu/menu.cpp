@@ -19,8 +19,24 @@ void add_ex_style(plat::HWND window, plat::DWORD bits) {
 // The panel is shown and hidden through its window only: the form's own
 // show would activate it and take the focus from whatever the user works
 // in, and its visibility flag stays the form's business.
-void show_clock_panel(int cmd) {
-  if (frmClock && frmClock->handle()) os().ShowWindow(frmClock->handle(), cmd);
+void hide_clock_panel() {
+  if (frmClock && frmClock->handle()) os().ShowWindow(frmClock->handle(), plat::SW_HIDE);
+}
+
+void show_clock_panel() {
+  if (!frmClock || !frmClock->handle()) return;
+  const plat::HWND panel = frmClock->handle();
+  const bool was_visible = os().ShowWindow(panel, plat::SW_SHOWNOACTIVATE) != 0;
+  // Showing without activation leaves the window where it stood in the
+  // z-order, behind the always-on-top screens made after it (lock and
+  // welcome), and Wine maps it beneath every window stacked since, the
+  // frame included, whatever its z-order says: it would come up unseen.
+  // So on the tick it appears it goes to the top of the always-on-top
+  // band, where the bar it belongs to stands, still without activation.
+  if (!was_visible) {
+    os().SetWindowPos(panel, plat::HWND_TOPMOST, 0, 0, 0, 0,
+                      plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOACTIVATE | plat::SWP_NOOWNERZORDER);
+  }
 }
 
 }  // namespace
@@ -120,7 +136,7 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
     } else {
       tmrShowMenu->set_enabled(true);
     }
-    show_clock_panel(plat::SW_SHOWNOACTIVATE);
+    show_clock_panel();
   }
 
   if (left() > pointer.x && os().GetForegroundWindow() != app_window) {
@@ -148,7 +164,7 @@ void TfrmMenu::tmrHideMenuTimer(ui::Component&) {
   }
   tmrHideMenu->set_enabled(false);
   icons_to_rest();
-  show_clock_panel(plat::SW_HIDE);
+  hide_clock_panel();
 }
 
 void TfrmMenu::icons_to_rest() {
