@@ -1,0 +1,104 @@
+#include "menu_steps.h"
+
+#include <cstdio>
+#include <optional>
+#include <thread>
+
+#include "e2e/input.h"
+#include "e2e/wait.h"
+
+namespace tour {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr e2e::Rect kPanelDesign{211, 467, 460, 143};
+
+bool form_shown(e2e::Session& session, std::string_view title) {
+  auto list = session.windows();
+  if (!list) return false;
+  for (const e2e::WinWindow& w : list->windows) {
+    if (w.title == title) return w.visible;
+  }
+  return false;
+}
+
+// The program started and its lock screen pushed away, whatever the steps
+// before left: the lock screen stands in front of the clock panel.
+std::expected<void, std::string> unlocked(Context& context) {
+  e2e::Session& session = context.session;
+  if (!context.program) {
+    auto started = e2e::slatebar::start(session, "tour-bar");
+    if (!started) return std::unexpected(started.error());
+    context.program = std::move(*started);
+    e2e::wait_until(20s, [&] { return form_shown(session, "frmLogon"); });
+    std::this_thread::sleep_for(500ms);
+  }
+  if (form_shown(session, "frmLogon")) {
+    const e2e::ScreenSize size = session.screen();
+    const e2e::Point from{size.width / 2, size.height - 100};
+    session.input().move_to(from);
+    std::this_thread::sleep_for(150ms);
+    e2e::ButtonHold hold(session.input(), e2e::Button::Left);
+    std::this_thread::sleep_for(150ms);
+    for (int i = 1; i <= 20; ++i) {
+      session.input().move_to({from.x, from.y - 300 * i / 20});
+      std::this_thread::sleep_for(30ms);
+    }
+    std::this_thread::sleep_for(300ms);
+  }
+  if (!e2e::wait_until(10s, [&] { return !form_shown(session, "frmLogon") && !form_shown(session, "frmWelcome"); })) {
+    return std::unexpected("the lock or welcome screen stayed");
+  }
+  return {};
+}
+
+// The pointer on the screen's last column: the bar slides in, its icons
+// fly in from the middle outward, and the clock panel comes up.
+std::expected<void, std::string> bar_in(Context& context) {
+  if (auto ready = unlocked(context); !ready) return ready;
+  e2e::Session& session = context.session;
+  const e2e::ScreenSize size = session.screen();
+  session.input().move_to({size.width - 1, size.height / 3});
+  const auto in = e2e::wait_until(5s, [&] {
+    auto shot = session.screenshot();
+    if (!shot) return false;
+    const int icons_top = size.height / 2 - 24 - 128;
+    return shot->all({size.width - 54, 0, 48, 40}, e2e::near_black) &&
+           shot->fraction({size.width - 54, icons_top, 48, 48}, e2e::near_white) > 0.03 &&
+           shot->fraction({size.width - 54, icons_top + 256, 48, 48}, e2e::near_white) > 0.03 &&
+           shot->fraction(kPanelDesign, e2e::near_black) > 0.8;
+  });
+  if (!in) return std::unexpected("the bar, its icons or the clock panel did not come in");
+  auto shot = context.shoot("07a-bar-in");
+  if (!shot) return std::unexpected(shot.error());
+  return {};
+}
+
+// The pointer in the middle: the bar slides out and the panel goes.
+std::expected<void, std::string> bar_out(Context& context) {
+  e2e::Session& session = context.session;
+  const e2e::ScreenSize size = session.screen();
+  session.input().move_to({size.width / 2, size.height / 3});
+  const auto out = e2e::wait_until(5s, [&] {
+    auto shot = session.screenshot();
+    return shot && !shot->all({size.width - 54, 0, 48, 40}, e2e::near_black) &&
+           shot->fraction(kPanelDesign, e2e::near_black) < 0.5;
+  });
+  if (!out) return std::unexpected("the bar or the clock panel stayed");
+  auto shot = context.shoot("07b-bar-out");
+  if (!shot) return std::unexpected(shot.error());
+  return {};
+}
+
+}  // namespace
+
+std::vector<Step> menu_steps() {
+  return {
+      {"07a-bar-in", "the icon bar slid in at the right edge, its icons flown in, and the clock panel", bar_in},
+      {"07b-bar-out", "the bar slid out again and the clock panel gone", bar_out},
+  };
+}
+
+}  // namespace tour
