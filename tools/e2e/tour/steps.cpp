@@ -8,6 +8,7 @@
 #include "actions_steps.h"
 #include "frame_steps.h"
 #include "lock_steps.h"
+#include "menu_steps.h"
 #include "tour.h"
 
 namespace tour {
@@ -55,6 +56,7 @@ std::vector<Step> steps() {
   };
   for (Step& step : lock_steps()) all.push_back(std::move(step));
   for (Step& step : frame_steps()) all.push_back(std::move(step));
+  for (Step& step : menu_steps()) all.push_back(std::move(step));
   for (Step& step : actions_steps()) all.push_back(std::move(step));
   return all;
 }
