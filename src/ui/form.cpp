@@ -94,6 +94,10 @@ void Form::set_caption(std::string_view text) {
 
 void Form::set_bounds(int left, int top, int width, int height) {
   bool resized = width != width_ || height != height_;
+  // Timers put some forms back in place on every tick; an unchanged place
+  // is not worth a trip to the window system (a server round trip and an
+  // X request under Wine, 80 times a second for the left-edge strip).
+  if (!resized && left == left_ && top == top_ && handle_) return;
   left_ = left;
   top_ = top;
   width_ = width;
