@@ -35,9 +35,11 @@ std::optional<DibSection> make_dib(const plat::Image& image, AlphaForm form) {
   } else {
     std::transform(image.pixels.begin(), image.pixels.end(), out, premultiply);
   }
+  const bool opaque = std::all_of(image.pixels.begin(), image.pixels.end(),
+                                  [](std::uint32_t p) { return plat::alpha_of(p) == 255; });
   // GDI may batch; the bits must be final before the bitmap is used.
   ::GdiFlush();
-  return DibSection{std::move(bitmap), image.width, image.height};
+  return DibSection{std::move(bitmap), image.width, image.height, opaque};
 }
 
 const DibSection* cached_dib(const plat::Image& image) {

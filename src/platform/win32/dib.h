@@ -13,6 +13,9 @@ struct DibSection {
   GdiObject<HBITMAP> bitmap;
   int width = 0;
   int height = 0;
+  // Every pixel's alpha is 255: drawing it is a copy, and a copy of a
+  // screen-sized picture costs a fraction of a blend.
+  bool opaque = false;
 };
 
 // How the picture's colour relates to its alpha. The system blends

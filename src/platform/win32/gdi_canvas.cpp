@@ -37,6 +37,10 @@ void GdiCanvas::draw_image(const plat::Image& img, int x, int y, const plat::REC
   HDC source = source_dc();
   if (!dib || !source) return;
   SelectedObject selected(source, dib->bitmap.get());
+  if (dib->opaque) {
+    ::BitBlt(dc_, left, top, right - left, bottom - top, source, left - x, top - y, SRCCOPY);
+    return;
+  }
   const ::BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   ::AlphaBlend(dc_, left, top, right - left, bottom - top, source, left - x, top - y, right - left,
                bottom - top, blend);
