@@ -1,0 +1,142 @@
+// Ending the program in the middle of things: a close request to the main
+// window during a lock-screen drag (the nested polling loop with the
+// button held), during a drag out of the left-edge strip, while an About
+// splash fades in, and while a message box is up. Each ends with exit
+// code 0, and nothing of the program is left running in the prefix.
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "e2e/message_boxes.h"
+#include "e2e/slatebar.h"
+#include "e2e_test.h"
+
+namespace e2e {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::E2eTest;
+
+// Unix processes of this prefix whose command line names the exe (other
+// groups may run the program in prefixes of their own meanwhile).
+int processes_named(std::string_view exe, const fs::path& prefix) {
+  const std::string wanted = "WINEPREFIX=" + prefix.string();
+  int n = 0;
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator("/proc", ec)) {
+    auto read = [&](const char* name) {
+      std::ifstream in(e.path() / name, std::ios::binary);
+      return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    if (read("cmdline").find(exe) == std::string::npos) continue;
+    const std::string env = read("environ");
+    for (std::size_t at = 0; at < env.size();) {
+      const std::size_t end = std::min(env.find('\0', at), env.size());
+      if (env.compare(at, end - at, wanted) == 0) {
+        ++n;
+        break;
+      }
+      at = end + 1;
+    }
+  }
+  return n;
+}
+
+class Shutdown : public E2eTest {
+ protected:
+  std::optional<std::string> unavailable() const override { return slatebar::unavailable(); }
+
+  // Posts the close request, lets go of the button, and judges the end.
+  void expect_clean_end(WineProcess& process, std::optional<ButtonHold>& hold) {
+    auto posted = s().close_class(slatebar::kBarClass);
+    ASSERT_TRUE(posted) << posted.error();
+    EXPECT_GE(*posted, 1);
+    // The drag loops end on the quit itself; the release comes late on
+    // purpose, after the program had its chance to end inside the loop.
+    std::this_thread::sleep_for(1s);
+    hold.reset();
+    const auto status = process.wait_exit(30s);
+    ASSERT_TRUE(status) << "still running after the close request";
+    EXPECT_TRUE(status->exited_with(0)) << *status;
+    EXPECT_EQ(processes_named("slatebar.exe", s().prefix().path()), 0) << "a process of the program is left";
+    EXPECT_TRUE(s().end_wine());
+  }
+};
+
+TEST_F(Shutdown, ExitInTheMiddleOfThings) {
+  const ScreenSize screen = s().screen();
+  const Point middle{screen.width / 2, screen.height / 2};
+  struct Row {
+    const char* what;
+    bool answer_start_boxes;
+    // Brings the program into the situation; may leave a button held.
+    std::function<void(std::optional<ButtonHold>&)> situation;
+  };
+  const Row rows[] = {
+      {"during a lock-screen drag", true,
+       [&](std::optional<ButtonHold>& hold) {
+         s().input().move_to({middle.x, screen.height - 60});
+         hold.emplace(s().input(), Button::Left);
+         std::this_thread::sleep_for(300ms);
+         s().input().move_to({middle.x, screen.height - 300});
+         std::this_thread::sleep_for(500ms);
+       }},
+      {"during a drag out of the left-edge strip", true,
+       [&](std::optional<ButtonHold>& hold) {
+         // Unlock first, so that the strip is not behind the lock screen.
+         s().input().drag({middle.x, screen.height - 60}, {middle.x, 60}, 30);
+         std::this_thread::sleep_for(3s);
+         s().input().move_to({0, middle.y});
+         std::this_thread::sleep_for(1500ms);
+         hold.emplace(s().input(), Button::Left);
+         std::this_thread::sleep_for(300ms);
+         s().input().move_to({200, middle.y});
+         std::this_thread::sleep_for(500ms);
+       }},
+      {"while an About splash fades in", true,
+       [&](std::optional<ButtonHold>&) {
+         auto list = s().windows();
+         ASSERT_TRUE(list) << list.error();
+         auto bar = list->first_of_class(slatebar::kBarClass);
+         ASSERT_TRUE(bar);
+         s().input().click_at({bar->rect.x + bar->rect.width / 2, bar->rect.y + bar->rect.height / 2},
+                                Button::Right);
+         std::this_thread::sleep_for(700ms);
+         s().input().tap(XK_Down);
+         s().input().tap(XK_Return);
+         std::this_thread::sleep_for(300ms);
+       }},
+      {"while the start-up message box is up", false,
+       [&](std::optional<ButtonHold>&) {
+         auto box = wait_for_box(s(), slatebar::kTitle, 60s);
+         ASSERT_TRUE(box) << box.error();
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    s().input().move_to({screen.width - 1, middle.y});
+    WineProcess* process = nullptr;
+    if (row.answer_start_boxes) {
+      auto started = slatebar::start(s(), "shutdown");
+      ASSERT_TRUE(started) << started.error();
+      process = started->process;
+    } else {
+      auto launched = slatebar::launch_copy(s(), "shutdown");
+      ASSERT_TRUE(launched) << launched.error();
+      process = &launched->get();
+    }
+    std::optional<ButtonHold> hold;
+    row.situation(hold);
+    if (::testing::Test::HasFatalFailure()) return;
+    ASSERT_TRUE(process->running()) << "the program ended before the close request";
+    expect_clean_end(*process, hold);
+  }
+}
+
+}  // namespace
+}  // namespace e2e
