@@ -178,15 +178,11 @@ bool Control::set_property(const DesignProperty& p, DesignContext& ctx) {
   } else {
     return Component::set_property(p, ctx);
   }
-  if (!popup_menu_name_.empty() && !popup_menu_) {
-    // The menu may be declared after the control; resolved in loaded() too.
-    if (auto* m = dynamic_cast<PopupMenu*>(form() ? form()->find_component(popup_menu_name_) : nullptr)) {
-      popup_menu_ = m;
-    }
-  }
   return true;
 }
 
+// The menu may be declared after the control, so it is found once the
+// whole design is in.
 void Control::loaded() {
   if (popup_menu_name_.empty() || popup_menu_) return;
   popup_menu_ = dynamic_cast<PopupMenu*>(form()->find_component(popup_menu_name_));

@@ -18,6 +18,7 @@
 #include "platform/canvas.h"
 #include "platform/sim/desktop.h"
 #include "ui/application.h"
+#include "ui/exe_folder.h"
 #include "ui/timer.h"
 
 namespace {
@@ -30,8 +31,7 @@ struct Program {
   Program() {
     desktop.set_screen_size(1920, 1080);
     desktop.install();
-    const std::string& exe = desktop.exe_path();
-    const std::string folder = exe.substr(0, exe.find_last_of("\\:") + 1);
+    const std::string folder = ui::folder_of(desktop.exe_path());
     for (const char* name : {"logon.jpg", "O.png", "Chat.png", "Mail.png"}) {
       desktop.files().load_host_file(folder + "pics\\" + name,
                                      std::filesystem::path(SLATEBAR_SOURCE_DIR) / "resources/pics" / name);

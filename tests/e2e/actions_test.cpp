@@ -17,31 +17,12 @@ class Actions : public E2eTest {
  protected:
   std::optional<std::string> unavailable() const override { return slatebar::unavailable(); }
 
-  std::optional<WinWindow> titled(std::string_view title) {
-    auto list = s().windows();
-    if (!list) return std::nullopt;
-    for (const WinWindow& w : list->windows) {
-      if (w.title == title) return w;
-    }
-    return std::nullopt;
-  }
+  std::optional<WinWindow> titled(std::string_view title) { return slatebar::form(s(), title); }
 
   // The lock screen pushed away with a drag from its bottom band, as a
   // person opens it, and the welcome screen gone after it.
   ::testing::AssertionResult unlock() {
-    const ScreenSize size = s().screen();
-    const Point from{size.width / 2, size.height - 40};
-    s().input().move_to(from);
-    std::this_thread::sleep_for(150ms);
-    {
-      ButtonHold hold(s().input(), Button::Left);
-      std::this_thread::sleep_for(150ms);
-      for (int i = 1; i <= 20; ++i) {
-        s().input().move_to({from.x, from.y - 400 * i / 20});
-        std::this_thread::sleep_for(30ms);
-      }
-      std::this_thread::sleep_for(300ms);
-    }
+    slatebar::drag_lock_screen(s(), 400, 40);
     const bool open = wait_until(20s, [&] {
       auto lock = titled("frmLogon");
       auto welcome = titled("frmWelcome");

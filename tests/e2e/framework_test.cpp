@@ -57,19 +57,7 @@ class Frame : public E2eTest {
     if (!lock) return ::testing::AssertionFailure() << "the lock screen did not come up";
     std::this_thread::sleep_for(500ms);
 
-    const ScreenSize size = s().screen();
-    const Point from{size.width / 2, size.height - 100};
-    s().input().move_to(from);
-    std::this_thread::sleep_for(150ms);
-    {
-      ButtonHold hold(s().input(), Button::Left);
-      std::this_thread::sleep_for(150ms);
-      for (int i = 1; i <= 20; ++i) {
-        s().input().move_to({from.x, from.y - 300 * i / 20});
-        std::this_thread::sleep_for(30ms);
-      }
-      std::this_thread::sleep_for(300ms);
-    }
+    slatebar::drag_lock_screen(s(), 300);
     for (std::string_view gone : {"frmLogon", "frmWelcome"}) {
       auto hidden = wait_until(10s, [&] {
         auto w = form(gone);

@@ -132,23 +132,7 @@ class Lock : public E2eTest {
     return ::testing::AssertionSuccess();
   }
 
-  // A drag with the left button from the band: moves in small steps with
-  // time for the loop's polls between them, and a pause before the release
-  // so that the last poll has seen the last place.
-  void drag_up(int distance) {
-    const ScreenSize size = s().screen();
-    const Point from{size.width / 2, size.height - 100};
-    s().input().move_to(from);
-    std::this_thread::sleep_for(150ms);
-    ButtonHold hold(s().input(), Button::Left);
-    std::this_thread::sleep_for(150ms);
-    for (int i = 1; i <= 20; ++i) {
-      s().input().move_to({from.x, from.y - distance * i / 20});
-      std::this_thread::sleep_for(30ms);
-    }
-    std::this_thread::sleep_for(300ms);
-    hold.release();
-  }
+  void drag_up(int distance) { slatebar::drag_lock_screen(s(), distance); }
 
   bool session_ready_ = false;
 };

@@ -61,18 +61,7 @@ class Bar : public E2eTest {
   ::testing::AssertionResult unlock() {
     if (!wait_until(20s, [&] { return shown("frmLogon"); })) return ::testing::AssertionFailure() << "no lock screen";
     std::this_thread::sleep_for(500ms);
-    const Point from{w() / 2, h() - 100};
-    s().input().move_to(from);
-    std::this_thread::sleep_for(150ms);
-    {
-      ButtonHold hold(s().input(), Button::Left);
-      std::this_thread::sleep_for(150ms);
-      for (int i = 1; i <= 20; ++i) {
-        s().input().move_to({from.x, from.y - 300 * i / 20});
-        std::this_thread::sleep_for(30ms);
-      }
-      std::this_thread::sleep_for(300ms);
-    }
+    slatebar::drag_lock_screen(s(), 300);
     if (!wait_until(10s, [&] { return !shown("frmLogon") && !shown("frmWelcome"); })) {
       return ::testing::AssertionFailure() << "the lock or welcome screen stayed";
     }

@@ -12,6 +12,7 @@
 #include "forms/settings/settings.h"
 #include "forms/welcome/welcome.h"
 #include "platform/DwmApi/DwmApi.h"
+#include "ui/exe_folder.h"
 
 namespace support {
 
@@ -66,10 +67,7 @@ SimApp::~SimApp() {
   reset_program_state();
 }
 
-std::string SimApp::exe_folder() const {
-  const std::string& exe = desktop.exe_path();
-  return exe.substr(0, exe.find_last_of("\\:") + 1);
-}
+std::string SimApp::exe_folder() const { return ui::folder_of(desktop.exe_path()); }
 
 void SimApp::create_all_forms() { app::create_forms(*app); }
 

@@ -6,14 +6,8 @@
 // it allocates by design. The bar's and the browser frame's timers have
 // their own counts beside their scenario tests; the splash's timer fires
 // once and frees its form, so it has no steady state to count.
-//
-// This file lives in the unit suite because the scenario suite already
-// replaces the allocator for its own counts, and a program can have one.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -21,29 +15,13 @@
 #include "forms/appswitcher/appswitcher.h"
 #include "forms/clock/clock.h"
 #include "forms/welcome/welcome.h"
+#include "support/allocation_counter.h"
 #include "support/sim_app.h"
 #include "ui/label.h"
 #include "ui/timer.h"
 
-namespace {
-
-std::atomic<bool> counting{false};
-std::atomic<long> allocations{0};
-
-void* counted_alloc(std::size_t size) {
-  if (counting.load(std::memory_order_relaxed)) allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) { return counted_alloc(size); }
-void* operator new[](std::size_t size) { return counted_alloc(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+using support::allocation::allocations;
+using support::allocation::counting;
 
 namespace {
 

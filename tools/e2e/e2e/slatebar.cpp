@@ -1,6 +1,7 @@
 #include "e2e/slatebar.h"
 
 #include <sstream>
+#include <thread>
 
 #include "e2e/paths.h"
 
@@ -74,6 +75,30 @@ std::expected<Started, std::string> start(Session& session, std::string_view cop
   }
   started.bar = *bar;
   return started;
+}
+
+std::optional<WinWindow> form(Session& session, std::string_view name) {
+  auto list = session.windows();
+  if (!list) return std::nullopt;
+  for (const WinWindow& w : list->windows) {
+    if (w.title == name && w.class_name == "SlatebarForm") return w;
+  }
+  return std::nullopt;
+}
+
+void drag_lock_screen(Session& session, int distance, int from_bottom) {
+  using namespace std::chrono_literals;
+  const ScreenSize size = session.screen();
+  const Point from{size.width / 2, size.height - from_bottom};
+  session.input().move_to(from);
+  std::this_thread::sleep_for(150ms);
+  ButtonHold hold(session.input(), Button::Left);
+  std::this_thread::sleep_for(150ms);
+  for (int i = 1; i <= 20; ++i) {
+    session.input().move_to({from.x, from.y - distance * i / 20});
+    std::this_thread::sleep_for(30ms);
+  }
+  std::this_thread::sleep_for(300ms);
 }
 
 }  // namespace e2e::slatebar

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "e2e/message_boxes.h"
+#include "e2e/windows_side.h"
 #include "e2e/session.h"
 
 namespace e2e::slatebar {
@@ -52,5 +53,15 @@ struct Started {
 // A fresh copy started, its bar up and its start-up boxes answered.
 std::expected<Started, std::string> start(Session& session, std::string_view copy_name,
                                           const BoxPolicy& policy = startup_policy());
+
+// One of the program's forms, by its window title (the form's name),
+// visible or not; nothing while the program has no such window.
+std::optional<WinWindow> form(Session& session, std::string_view name);
+
+// A drag with the left button up from the lock screen's bottom band,
+// starting `from_bottom` pixels above the screen's bottom edge: moves in
+// small steps with time for the tracking loop's polls between them, and
+// a pause before the release so that its last poll has seen the last place.
+void drag_lock_screen(Session& session, int distance, int from_bottom = 100);
 
 }  // namespace e2e::slatebar

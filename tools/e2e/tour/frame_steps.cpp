@@ -17,14 +17,7 @@ namespace fs = std::filesystem;
 
 constexpr int kBarHeight = 33;
 
-std::optional<e2e::WinWindow> form(e2e::Session& session, std::string_view title) {
-  auto list = session.windows();
-  if (!list) return std::nullopt;
-  for (const e2e::WinWindow& w : list->windows) {
-    if (w.title == title && w.class_name == "SlatebarForm") return w;
-  }
-  return std::nullopt;
-}
+using e2e::slatebar::form;
 
 // The bar's black along the bottom rows (under Wine the control shows
 // white where a page would be), with the back arrow's white on it.
@@ -63,17 +56,7 @@ std::expected<void, std::string> unlocked(Context& context) {
     std::this_thread::sleep_for(500ms);
   }
   if (auto lock = form(session, "frmLogon"); lock && lock->visible) {
-    const e2e::ScreenSize size = session.screen();
-    const e2e::Point from{size.width / 2, size.height - 100};
-    session.input().move_to(from);
-    std::this_thread::sleep_for(150ms);
-    e2e::ButtonHold hold(session.input(), e2e::Button::Left);
-    std::this_thread::sleep_for(150ms);
-    for (int i = 1; i <= 20; ++i) {
-      session.input().move_to({from.x, from.y - 300 * i / 20});
-      std::this_thread::sleep_for(30ms);
-    }
-    std::this_thread::sleep_for(300ms);
+    e2e::slatebar::drag_lock_screen(session, 300);
   }
   for (std::string_view gone : {"frmLogon", "frmWelcome"}) {
     if (!e2e::wait_until(10s, [&] {

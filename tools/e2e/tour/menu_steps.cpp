@@ -16,12 +16,8 @@ using namespace std::chrono_literals;
 constexpr e2e::Rect kPanelDesign{211, 467, 460, 143};
 
 bool form_shown(e2e::Session& session, std::string_view title) {
-  auto list = session.windows();
-  if (!list) return false;
-  for (const e2e::WinWindow& w : list->windows) {
-    if (w.title == title) return w.visible;
-  }
-  return false;
+  auto w = e2e::slatebar::form(session, title);
+  return w && w->visible;
 }
 
 // The program started and its lock screen pushed away, whatever the steps
@@ -36,17 +32,7 @@ std::expected<void, std::string> unlocked(Context& context) {
     std::this_thread::sleep_for(500ms);
   }
   if (form_shown(session, "frmLogon")) {
-    const e2e::ScreenSize size = session.screen();
-    const e2e::Point from{size.width / 2, size.height - 100};
-    session.input().move_to(from);
-    std::this_thread::sleep_for(150ms);
-    e2e::ButtonHold hold(session.input(), e2e::Button::Left);
-    std::this_thread::sleep_for(150ms);
-    for (int i = 1; i <= 20; ++i) {
-      session.input().move_to({from.x, from.y - 300 * i / 20});
-      std::this_thread::sleep_for(30ms);
-    }
-    std::this_thread::sleep_for(300ms);
+    e2e::slatebar::drag_lock_screen(session, 300);
   }
   if (!e2e::wait_until(10s, [&] { return !form_shown(session, "frmLogon") && !form_shown(session, "frmWelcome"); })) {
     return std::unexpected("the lock or welcome screen stayed");
