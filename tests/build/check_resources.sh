@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Both built slatebar.exe carry what resources/slatebar.rc lists: every named
 # RCDATA resource, the program icon, and the manifest (common controls
-# 6.0.0.0, asInvoker without UI access).
+# 6.0.0.0, asInvoker without UI access, UTF-8 as the process code page).
 #   check_resources.sh <source dir>
 set -uo pipefail
 root=$1
@@ -40,7 +40,8 @@ for build in "${windows_builds[@]}"; do
   grep -q '^group icon	' <<<"$listing" || fail "$exe carries no icon"
   grep -qx '24	1' <<<"$listing" || fail "$exe carries no manifest (type 24, id 1)"
   for expect in 'name="Microsoft.Windows.Common-Controls"' 'version="6.0.0.0"' \
-                'publicKeyToken="6595b64144ccf1df"' 'level="asInvoker"' 'uiAccess="false"'; do
+                'publicKeyToken="6595b64144ccf1df"' 'level="asInvoker"' 'uiAccess="false"' \
+                '>UTF-8</activeCodePage>'; do
     grep -qaF "$expect" "$exe" || fail "$exe: manifest lacks $expect"
   done
   note "$(grep -c . <<<"$listing") resources"

@@ -14,17 +14,27 @@ std::uint32_t premultiply(std::uint32_t argb) {
                     scale(plat::blue_of(argb)));
 }
 
+bool all_opaque(const plat::Image& image) {
+  return std::all_of(image.pixels.begin(), image.pixels.end(),
+                     [](std::uint32_t p) { return plat::alpha_of(p) == 255; });
+}
+
 }  // namespace
 
-std::optional<DibSection> make_dib(const plat::Image& image, AlphaForm form) {
-  if (image.empty()) return {};
+BITMAPINFO top_down_info(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = image.width;
-  info.bmiHeader.biHeight = -image.height;  // negative: rows top-down, as in the picture
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // negative: rows top-down, as in the picture
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+std::optional<DibSection> make_dib(const plat::Image& image, AlphaForm form) {
+  if (image.empty()) return {};
+  const BITMAPINFO info = top_down_info(image.width, image.height);
   void* bits = nullptr;
   GdiObject<HBITMAP> bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap || !bits) return {};
@@ -35,8 +45,7 @@ std::optional<DibSection> make_dib(const plat::Image& image, AlphaForm form) {
   } else {
     std::transform(image.pixels.begin(), image.pixels.end(), out, premultiply);
   }
-  const bool opaque = std::all_of(image.pixels.begin(), image.pixels.end(),
-                                  [](std::uint32_t p) { return plat::alpha_of(p) == 255; });
+  const bool opaque = all_opaque(image);
   // GDI may batch; the bits must be final before the bitmap is used.
   ::GdiFlush();
   return DibSection{std::move(bitmap), image.width, image.height, opaque};
@@ -44,7 +53,13 @@ std::optional<DibSection> make_dib(const plat::Image& image, AlphaForm form) {
 
 const DibSection* cached_dib(const plat::Image& image) {
   if (image.native) return static_cast<const DibSection*>(image.native.get());
-  auto dib = make_dib(image, AlphaForm::Straight);
+  if (image.empty()) return nullptr;
+  std::optional<DibSection> dib;
+  if (all_opaque(image)) {
+    dib = DibSection{{}, image.width, image.height, true};
+  } else {
+    dib = make_dib(image, AlphaForm::Straight);
+  }
   if (!dib) return nullptr;
   auto held = std::make_shared<DibSection>(std::move(*dib));
   image.native = held;

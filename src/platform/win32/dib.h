@@ -18,6 +18,10 @@ struct DibSection {
   bool opaque = false;
 };
 
+// An opaque picture's pixels as a top-down 32-bit DIB header describes
+// them, so that GDI copies straight from the picture's own memory.
+BITMAPINFO top_down_info(int width, int height);
+
 // How the picture's colour relates to its alpha. The system blends
 // premultiplied colour only.
 enum class AlphaForm { Straight, Premultiplied };
@@ -27,7 +31,9 @@ enum class AlphaForm { Straight, Premultiplied };
 std::optional<DibSection> make_dib(const plat::Image& image, AlphaForm form);
 
 // The straight-alpha picture's DIB, made on first use and kept in
-// image.native until the picture is touched.
+// image.native until the picture is touched. An opaque picture gets no
+// bitmap (only the note that it is opaque): it is copied from its own
+// pixels, which spares a second screen-sized copy of every background.
 const DibSection* cached_dib(const plat::Image& image);
 
 }  // namespace win32

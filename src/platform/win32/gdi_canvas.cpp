@@ -34,13 +34,20 @@ void GdiCanvas::draw_image(const plat::Image& img, int x, int y, const plat::REC
   if (left >= right || top >= bottom) return;
 
   const DibSection* dib = cached_dib(img);
-  HDC source = source_dc();
-  if (!dib || !source) return;
-  SelectedObject selected(source, dib->bitmap.get());
+  if (!dib) return;
   if (dib->opaque) {
-    ::BitBlt(dc_, left, top, right - left, bottom - top, source, left - x, top - y, SRCCOPY);
+    // From the picture's first row in the clip, so the source rectangle
+    // starts at the header's top whatever the system counts rows from.
+    const int rows = bottom - top;
+    const BITMAPINFO info = top_down_info(img.width, rows);
+    const std::uint32_t* first = img.pixels.data() + static_cast<std::size_t>(top - y) * img.width;
+    ::StretchDIBits(dc_, left, top, right - left, rows, left - x, 0, right - left, rows, first, &info,
+                    DIB_RGB_COLORS, SRCCOPY);
     return;
   }
+  HDC source = source_dc();
+  if (!source) return;
+  SelectedObject selected(source, dib->bitmap.get());
   const ::BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   ::AlphaBlend(dc_, left, top, right - left, bottom - top, source, left - x, top - y, right - left,
                bottom - top, blend);
