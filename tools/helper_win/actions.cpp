@@ -1,7 +1,7 @@
-// `close-class`, `msgbox` and `resources`: things a test asks of the Windows
-// side that a person would do another way (a close request from another
-// program, a box of known texts to answer, counters that only the system
-// keeps).
+// `close-class`, `msgbox`, `show` and `resources`: things a test asks of
+// the Windows side that a person would do another way (a close request
+// from another program, a box of known texts to answer, a window that
+// nothing in the program shows yet, counters that only the system keeps).
 #include <windows.h>
 #include <psapi.h>
 
@@ -41,6 +41,22 @@ int run_msgbox(std::span<char*> args) {
   const bool yes_no = args.size() == 3 && std::string_view{args[2]} == "yesno";
   const UINT type = yes_no ? MB_YESNO | MB_ICONQUESTION : MB_OK;
   return MessageBoxA(nullptr, args[1], args[0], type);
+}
+
+int run_show(std::span<char*> args) {
+  const bool hide = args.size() == 2 && std::string_view{args[1]} == "off";
+  if (args.size() != 1 && !hide) return kUsage;
+  const HWND hwnd = FindWindowA(nullptr, args[0]);
+  if (!hwnd) return kNotFound;
+  if (hide) {
+    ShowWindow(hwnd, SW_HIDE);
+  } else {
+    ShowWindow(hwnd, SW_SHOWNA);
+    // At the top of the z-order, so that Wine raises its X window too.
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  emit("%s\t%llu", hide ? "hidden" : "shown", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd)));
+  return kOk;
 }
 
 int run_resources(std::span<char*> args) {

@@ -33,6 +33,7 @@ constexpr Command kCommands[] = {
     {"close-class", helper::run_close_class},
     {"resources", helper::run_resources},
     {"msgbox", helper::run_msgbox},
+    {"show", helper::run_show},
 };
 
 int usage() {
@@ -45,7 +46,9 @@ int usage() {
       "  dialog CAPTION         the child windows of the dialog with that caption\n"
       "  close-class CLASS      post WM_CLOSE to every top-level window of CLASS\n"
       "  resources PID|--class CLASS   GDI and USER object counts and memory\n"
-      "  msgbox CAPTION TEXT [ok|yesno]   show a box; the exit code is the answer\n",
+      "  msgbox CAPTION TEXT [ok|yesno]   show a box; the exit code is the answer\n"
+      "  show TITLE [off]       show the top-level window of that title, on top, not\n"
+      "                         activated (or hide it again with off)\n",
       stderr);
   return helper::kUsage;
 }

@@ -63,6 +63,8 @@ class Session {
 
   // Ends every program, then the server; the next launch starts a fresh one.
   std::expected<void, std::string> end_wine();
+  // The program launched last, if any.
+  WineProcess* last_program() { return programs_.empty() ? nullptr : programs_.back().get(); }
 
   // --- the Windows side, through the helper exe ---
   std::expected<WindowList, std::string> windows();

@@ -1,9 +1,11 @@
 #include "e2e/slatebar.h"
 
+#include <cstdio>
 #include <sstream>
 #include <thread>
 
 #include "e2e/paths.h"
+#include "e2e/wait.h"
 
 namespace e2e::slatebar {
 
@@ -43,7 +45,10 @@ std::expected<WinWindow, std::string> wait_for_bar(Session& session, std::chrono
   return session.wait_for_window(kBarClass, timeout, [](const WinWindow&) { return true; });
 }
 
-std::expected<Started, std::string> start(Session& session, std::string_view copy_name, const BoxPolicy& policy) {
+namespace {
+
+std::expected<Started, std::string> start_once(Session& session, std::string_view copy_name,
+                                               const BoxPolicy& policy) {
   const auto launched_at = std::chrono::steady_clock::now();
   auto process = launch_copy(session, copy_name);
   if (!process) return std::unexpected(process.error());
@@ -77,6 +82,17 @@ std::expected<Started, std::string> start(Session& session, std::string_view cop
   return started;
 }
 
+}  // namespace
+
+std::expected<Started, std::string> start(Session& session, std::string_view copy_name, const BoxPolicy& policy) {
+  auto started = start_once(session, copy_name, policy);
+  if (started || !session.last_program() || !session.last_program()->wine_failed()) return started;
+  std::fprintf(stderr, "[ RETRY    ] Wine failed under the start (%s); once more with a fresh server\n",
+               started.error().c_str());
+  if (auto ended = session.end_wine(); !ended) return std::unexpected(ended.error());
+  return start_once(session, copy_name, policy);
+}
+
 std::optional<WinWindow> form(Session& session, std::string_view name) {
   auto list = session.windows();
   if (!list) return std::nullopt;
@@ -99,6 +115,23 @@ void drag_lock_screen(Session& session, int distance, int from_bottom) {
     std::this_thread::sleep_for(30ms);
   }
   std::this_thread::sleep_for(300ms);
+}
+
+std::expected<void, std::string> unlock(Session& session) {
+  using namespace std::chrono_literals;
+  auto shown = [&](std::string_view name) {
+    auto w = form(session, name);
+    return w && w->visible;
+  };
+  if (shown("frmLogon")) {
+    // Time for the lock screen's first paint and its press handler.
+    std::this_thread::sleep_for(500ms);
+    drag_lock_screen(session, 300);
+  }
+  if (!wait_until(10s, [&] { return !shown("frmLogon") && !shown("frmWelcome"); })) {
+    return std::unexpected("the lock or welcome screen stayed");
+  }
+  return {};
 }
 
 }  // namespace e2e::slatebar

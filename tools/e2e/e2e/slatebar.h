@@ -64,4 +64,8 @@ std::optional<WinWindow> form(Session& session, std::string_view name);
 // a pause before the release so that its last poll has seen the last place.
 void drag_lock_screen(Session& session, int distance, int from_bottom = 100);
 
+// The lock screen, if it is up, pushed 300 pixels up and away as a person
+// does; then waits until it and the welcome screen behind it have gone.
+std::expected<void, std::string> unlock(Session& session);
+
 }  // namespace e2e::slatebar

@@ -42,6 +42,14 @@ class WineProcess {
 
   std::optional<UnixMemory> memory() const { return unix_memory(pid()); }
 
+  // It ended because Wine itself failed under it: its connection to the
+  // prefix's server broke ("wine client error", measured about once in
+  // a hundred starts right after a server restart), not through anything
+  // the program did. Such a start is worth one more try.
+  bool wine_failed() {
+    return !running() && errors().find("wine client error") != std::string::npos;
+  }
+
   // Its X windows, topmost first.
   std::vector<XWindowInfo> x_windows(const XConnection& x) const;
 

@@ -41,30 +41,6 @@ std::expected<void, std::string> running(Context& context) {
   return {};
 }
 
-// A lock screen still up is pushed away with a drag from its band.
-std::expected<void, std::string> unlocked(Context& context) {
-  e2e::Session& session = context.session;
-  if (visible(session, "frmLogon")) {
-    const e2e::ScreenSize size = session.screen();
-    const e2e::Point from{size.width / 2, size.height - 40};
-    session.input().move_to(from);
-    std::this_thread::sleep_for(150ms);
-    e2e::ButtonHold hold(session.input(), e2e::Button::Left);
-    std::this_thread::sleep_for(150ms);
-    for (int i = 1; i <= 20; ++i) {
-      session.input().move_to({from.x, from.y - 400 * i / 20});
-      std::this_thread::sleep_for(30ms);
-    }
-    std::this_thread::sleep_for(300ms);
-  }
-  for (std::string_view gone : {"frmLogon", "frmWelcome"}) {
-    if (!e2e::wait_until(20s, [&] { return !visible(session, gone); })) {
-      return std::unexpected(std::string(gone) + " stayed on the screen");
-    }
-  }
-  return {};
-}
-
 // The pointer on the last column until the bar is in, then on the bar.
 std::expected<e2e::WinWindow, std::string> bar_in(e2e::Session& session, int y) {
   const int w = session.screen().width;
@@ -135,7 +111,7 @@ std::expected<void, std::string> splash(Context& context) {
   if (!up) return std::unexpected("the splash did not come up fully");
   std::this_thread::sleep_for(600ms);  // the bar on its way out
   if (auto later = session.screenshot(); later && fully_shown(*later)) shot = std::move(*later);
-  if (auto written = shoot_now(context, "08-about-splash", *shot); !written) return written;
+  if (auto written = shoot_now(context, "12-about-splash", *shot); !written) return written;
   if (!e2e::wait_until(15s, [&] { return !visible(session, "FormSplash"); })) {
     return std::unexpected("the splash stayed");
   }
@@ -144,7 +120,7 @@ std::expected<void, std::string> splash(Context& context) {
 
 std::expected<void, std::string> frame_from_start(Context& context) {
   if (auto ready = running(context); !ready) return ready;
-  if (auto ready = unlocked(context); !ready) return ready;
+  if (auto ready = unlocked(context, "tour-actions"); !ready) return ready;
   e2e::Session& session = context.session;
   const int centre = session.screen().height / 2;
   // The splash handed the activation to the program's hidden application
@@ -167,7 +143,7 @@ std::expected<void, std::string> frame_from_start(Context& context) {
     return std::unexpected("the browser frame did not open");
   }
   // The bar stays in while the pointer rests on it, beside the frame.
-  auto shot = context.shoot("09-frame-from-start");
+  auto shot = context.shoot("13-frame-from-start");
   if (!shot) return std::unexpected(shot.error());
   return {};
 }
@@ -181,7 +157,7 @@ std::expected<void, std::string> not_yet_implemented(Context& context) {
   session.input().click_at({bar->rect.x + kBarWidth / 2, share_y});
   auto box = e2e::wait_for_box(session, e2e::slatebar::kTitle);
   if (!box) return std::unexpected(box.error());
-  auto shot = context.shoot("10-not-yet-implemented");
+  auto shot = context.shoot("14-not-yet-implemented");
   if (!shot) return std::unexpected(shot.error());
   if (auto answered = e2e::answer_box(session, *box, e2e::Answer::Ok); !answered) return answered;
   return {};
@@ -198,7 +174,7 @@ std::expected<void, std::string> lock_again(Context& context) {
       })) {
     return std::unexpected("the lock screen did not come back");
   }
-  auto shot = context.shoot("11-locked-again");
+  auto shot = context.shoot("15-locked-again");
   if (!shot) return std::unexpected(shot.error());
   return {};
 }
@@ -207,11 +183,11 @@ std::expected<void, std::string> lock_again(Context& context) {
 
 std::vector<Step> actions_steps() {
   return {
-      {"08-about-splash", "the About splash over the desktop, chosen from the bar's context menu", splash},
-      {"09-frame-from-start", "the browser frame opened from the bar's Start icon (blank: no HTML engine under Wine)",
+      {"12-about-splash", "the About splash over the desktop, chosen from the bar's context menu", splash},
+      {"13-frame-from-start", "the browser frame opened from the bar's Start icon (blank: no HTML engine under Wine)",
        frame_from_start},
-      {"10-not-yet-implemented", "the box of the Share icon, whose screen does not exist yet", not_yet_implemented},
-      {"11-locked-again", "Lock from the context menu: the lock screen back at the top", lock_again},
+      {"14-not-yet-implemented", "the box of the Share icon, whose screen does not exist yet", not_yet_implemented},
+      {"15-locked-again", "Lock from the context menu: the lock screen back at the top", lock_again},
   };
 }
 

@@ -41,36 +41,8 @@ bool bar_gone(e2e::Session& session) {
   return rows && rows->fraction({0, size.height - kBarHeight, size.width, kBarHeight}, e2e::near_black) < 0.2;
 }
 
-// Started and unlocked, whatever the steps before left: a lock screen
-// still up is pushed away as a person would.
-std::expected<void, std::string> unlocked(Context& context) {
-  e2e::Session& session = context.session;
-  if (!context.program) {
-    auto started = e2e::slatebar::start(session, "tour-frame");
-    if (!started) return std::unexpected(started.error());
-    context.program = std::move(*started);
-    e2e::wait_until(20s, [&] {
-      auto w = form(session, "frmLogon");
-      return w && w->visible;
-    });
-    std::this_thread::sleep_for(500ms);
-  }
-  if (auto lock = form(session, "frmLogon"); lock && lock->visible) {
-    e2e::slatebar::drag_lock_screen(session, 300);
-  }
-  for (std::string_view gone : {"frmLogon", "frmWelcome"}) {
-    if (!e2e::wait_until(10s, [&] {
-          auto w = form(session, gone);
-          return w && !w->visible;
-        })) {
-      return std::unexpected(std::string(gone) + " stayed on the screen");
-    }
-  }
-  return {};
-}
-
 std::expected<void, std::string> bar_shown(Context& context) {
-  if (auto ready = unlocked(context); !ready) return ready;
+  if (auto ready = unlocked(context, "tour-frame"); !ready) return ready;
   e2e::Session& session = context.session;
   const e2e::ScreenSize size = session.screen();
   session.input().move_to({size.width / 2, size.height - 1});

@@ -15,35 +15,10 @@ using namespace std::chrono_literals;
 
 constexpr e2e::Rect kPanelDesign{211, 467, 460, 143};
 
-bool form_shown(e2e::Session& session, std::string_view title) {
-  auto w = e2e::slatebar::form(session, title);
-  return w && w->visible;
-}
-
-// The program started and its lock screen pushed away, whatever the steps
-// before left: the lock screen stands in front of the clock panel.
-std::expected<void, std::string> unlocked(Context& context) {
-  e2e::Session& session = context.session;
-  if (!context.program) {
-    auto started = e2e::slatebar::start(session, "tour-bar");
-    if (!started) return std::unexpected(started.error());
-    context.program = std::move(*started);
-    e2e::wait_until(20s, [&] { return form_shown(session, "frmLogon"); });
-    std::this_thread::sleep_for(500ms);
-  }
-  if (form_shown(session, "frmLogon")) {
-    e2e::slatebar::drag_lock_screen(session, 300);
-  }
-  if (!e2e::wait_until(10s, [&] { return !form_shown(session, "frmLogon") && !form_shown(session, "frmWelcome"); })) {
-    return std::unexpected("the lock or welcome screen stayed");
-  }
-  return {};
-}
-
 // The pointer on the screen's last column: the bar slides in, its icons
 // fly in from the middle outward, and the clock panel comes up.
 std::expected<void, std::string> bar_in(Context& context) {
-  if (auto ready = unlocked(context); !ready) return ready;
+  if (auto ready = unlocked(context, "tour-bar"); !ready) return ready;
   e2e::Session& session = context.session;
   const e2e::ScreenSize size = session.screen();
   session.input().move_to({size.width - 1, size.height / 3});

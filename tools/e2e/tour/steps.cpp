@@ -5,10 +5,12 @@
 
 #include "e2e/message_boxes.h"
 #include "e2e/screen_wait.h"
+#include "e2e/wait.h"
 #include "actions_steps.h"
 #include "frame_steps.h"
 #include "lock_steps.h"
 #include "menu_steps.h"
+#include "switcher_steps.h"
 #include "tour.h"
 
 namespace tour {
@@ -26,6 +28,20 @@ std::expected<std::filesystem::path, std::string> Context::shoot(std::string_vie
   if (auto written = shot->write_png(path); !written) return std::unexpected(written.error());
   shots.push_back(path);
   return path;
+}
+
+std::expected<void, std::string> unlocked(Context& context, std::string_view copy_name) {
+  e2e::Session& session = context.session;
+  if (!context.program) {
+    auto started = e2e::slatebar::start(session, copy_name);
+    if (!started) return std::unexpected(started.error());
+    context.program = std::move(*started);
+    e2e::wait_until(20s, [&] {
+      auto w = e2e::slatebar::form(session, "frmLogon");
+      return w && w->visible;
+    });
+  }
+  return e2e::slatebar::unlock(session);
 }
 
 namespace {
@@ -57,6 +73,9 @@ std::vector<Step> steps() {
   for (Step& step : lock_steps()) all.push_back(std::move(step));
   for (Step& step : frame_steps()) all.push_back(std::move(step));
   for (Step& step : menu_steps()) all.push_back(std::move(step));
+  // Before the actions: under Wine without a window manager, the frame
+  // opened again from the Start icon lands above the strip on the X side.
+  for (Step& step : switcher_steps()) all.push_back(std::move(step));
   for (Step& step : actions_steps()) all.push_back(std::move(step));
   return all;
 }

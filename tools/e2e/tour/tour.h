@@ -37,4 +37,8 @@ struct Step {
 // The tour's screens, in order.
 std::vector<Step> steps();
 
+// Started (as a fresh copy of that name, if no step has started it yet)
+// and unlocked, whatever the steps before left.
+std::expected<void, std::string> unlocked(Context& context, std::string_view copy_name);
+
 }  // namespace tour

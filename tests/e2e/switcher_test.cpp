@@ -1,0 +1,253 @@
+// The left-edge strip and the window list under Wine, where composition is
+// off: the start says "Aero Disabled"; the pointer on the first column
+// brings in the half-transparent strip and leaving the edge sends it out;
+// a press on it warns that Aero is not enabled (answered while the button
+// stays down), a drag pulls the list form out after the pointer, and the
+// release switches to the lowest listed window, unless it comes within
+// the strip's cancel zone. The settings dialog waits, hidden, where it
+// will be shown.
+//
+// Two things differ from Windows here, both measured: without a
+// compositing manager the X server ignores a window's opacity, so the
+// strip shows black (its alpha is still set on its X window); and Wine's
+// SwitchToThisWindow raises a window of another process to the top
+// without making it the active one, so the switch is seen in the z-order
+// and on the screen.
+#include <chrono>
+#include <thread>
+
+#include "e2e/message_boxes.h"
+#include "e2e/slatebar.h"
+#include "e2e/wait.h"
+#include "e2e_test.h"
+
+namespace e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::E2eTest;
+
+constexpr int kStripWidth = 20;
+constexpr int kStripRest = -40;
+// The strip moves 10 pixels per 50 ms tick: four ticks, with time for the
+// screen to follow.
+constexpr auto kWithinASecond = 1s;
+// Two overlapping windows of another program; the overlap's inside shows
+// whichever is in front.
+constexpr Rect kLowerAt{300, 120, 320, 220}, kUpperAt{420, 200, 320, 220};
+constexpr Rect kOverlap{440, 240, 150, 80};
+constexpr Rgb kLowerColour{0x20, 0x60, 0xC0}, kUpperColour{0xC0, 0x40, 0x20};
+
+class Switcher : public E2eTest {
+ protected:
+  std::optional<std::string> unavailable() const override { return slatebar::unavailable(); }
+
+  int h() { return s().screen().height; }
+
+  std::optional<WinWindow> strip() { return slatebar::form(s(), "frmAppSwitcher"); }
+
+  // The window list has no caption: it is the program's one form of its
+  // design size.
+  std::optional<WinWindow> list_form() {
+    auto list = s().windows();
+    if (!list) return std::nullopt;
+    for (const WinWindow& w : list->of_class("SlatebarForm")) {
+      if (w.title.empty() && w.rect.width == 415 && w.rect.height == 282) return w;
+    }
+    return std::nullopt;
+  }
+
+  std::uint64_t foreground() {
+    auto list = s().windows();
+    return list ? list->foreground : 0;
+  }
+
+
+  // Started, unlocked as a person does, and two plain windows of another
+  // program open, the second in front and active.
+  struct Desk {
+    slatebar::Started program;
+    HelperWindow lower, upper;
+  };
+  std::expected<Desk, std::string> desk(std::string_view copy) {
+    auto started = slatebar::start(s(), copy);
+    if (!started) return std::unexpected(started.error());
+    if (!wait_until(20s, [&] {
+          auto w = slatebar::form(s(), "frmLogon");
+          return w && w->visible;
+        })) {
+      return std::unexpected("no lock screen");
+    }
+    if (auto open = slatebar::unlock(s()); !open) return std::unexpected(open.error());
+    auto lower = s().open_window(WindowSpec::of("SwitchLower", "Lower window").at(kLowerAt).filled(kLowerColour));
+    if (!lower) return std::unexpected(lower.error());
+    auto upper = s().open_window(WindowSpec::of("SwitchUpper", "Upper window").at(kUpperAt).filled(kUpperColour));
+    if (!upper) return std::unexpected(upper.error());
+    if (!wait_until(5s, [&] { return foreground() == upper->hwnd(); })) {
+      return std::unexpected("the upper window did not become active");
+    }
+    return Desk{std::move(*started), *lower, *upper};
+  }
+
+  // The lower window stands in front of the upper one, in z-order and on
+  // the screen.
+  bool lower_in_front(const Desk& desk) {
+    auto list = s().windows();
+    if (!list) return false;
+    auto lower = list->z_index(desk.lower.hwnd()), upper = list->z_index(desk.upper.hwnd());
+    auto shot = s().screenshot();
+    return lower && upper && *lower < *upper && shot && shot->fraction(kOverlap, near_to(kLowerColour, 16)) > 0.95;
+  }
+
+  ::testing::AssertionResult strip_comes_in() {
+    s().input().move_to({0, h() / 2});
+    auto in = wait_until(kWithinASecond, [&] {
+      auto w = strip();
+      return w && w->visible && w->rect.x == 0 ? w : std::nullopt;
+    });
+    if (!in) return ::testing::AssertionFailure() << "the strip did not come in; " << s().record("strip-in").string();
+    return ::testing::AssertionSuccess();
+  }
+
+  // Presses on the strip, answers the compositor's warning with the
+  // button still down, and gives back the hold.
+  std::expected<std::unique_ptr<ButtonHold>, std::string> press_on_strip(Point at) {
+    s().input().move_to(at);
+    auto hold = std::make_unique<ButtonHold>(s().input(), Button::Left);
+    auto box = wait_for_box(s(), "Warning", 10s);
+    if (!box) return std::unexpected(box.error());
+    if (box->text() != "Aero is not enabled") return std::unexpected("the box said: " + box->text());
+    if (box->buttons() != std::vector<std::string>{"OK"}) return std::unexpected("the box's buttons differ");
+    if (auto answered = answer_box(s(), *box, Answer::Ok); !answered) return std::unexpected(answered.error());
+    return hold;
+  }
+
+  // Moves with the button held, in steps with time for the drag loop's
+  // 15 ms polls between them.
+  void drag_to(Point from, Point to, int steps = 12) {
+    for (int i = 1; i <= steps; ++i) {
+      s().input().move_to({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+      std::this_thread::sleep_for(40ms);
+    }
+    std::this_thread::sleep_for(300ms);
+  }
+};
+
+TEST_F(Switcher, TheStripFollowsTheEdgeAndTheSettingsDialogWaitsHidden) {
+  auto desk_up = desk("switcher-strip");
+  ASSERT_TRUE(desk_up) << desk_up.error();
+  std::vector<BoxSeen> aero;
+  for (const BoxSeen& b : desk_up->program.boxes) {
+    if (b.text == "Aero Disabled") aero.push_back(b);
+  }
+  ASSERT_EQ(aero.size(), 1u) << ::testing::PrintToString(desk_up->program.boxes);
+  EXPECT_EQ(aero[0].caption, slatebar::kTitle);
+
+  auto resting = strip();
+  ASSERT_TRUE(resting);
+  EXPECT_EQ(resting->rect, (Rect{kStripRest, 0, kStripWidth, h()}));
+
+  ASSERT_TRUE(strip_comes_in());
+  auto in = strip();
+  ASSERT_TRUE(in);
+  EXPECT_EQ(in->rect, (Rect{0, 0, kStripWidth, h()}));
+  EXPECT_TRUE(in->topmost());
+  EXPECT_TRUE(in->tool_window());
+  auto x = s().x_window(in->xid);
+  ASSERT_TRUE(x);
+  EXPECT_EQ(x->alpha(), 128);
+  // Black down the whole edge, and the white frame right beside it.
+  auto shot = s().screenshot();
+  ASSERT_TRUE(shot) << shot.error();
+  EXPECT_TRUE(shot->all({0, 0, kStripWidth, h()}, near_black)) << s().record("strip-black").string();
+  EXPECT_TRUE(near_white(shot->at(kStripWidth + 4, h() / 2)));
+
+  // Out of the edge, past the cancel zone: back to its rest on the next tick.
+  s().input().move_to({11, h() / 2});
+  EXPECT_TRUE(wait_until(kWithinASecond, [&] {
+    auto w = strip();
+    return w && w->rect.x == kStripRest;
+  })) << s().record("strip-out").string();
+
+  auto settings = slatebar::form(s(), "frmSetting");
+  ASSERT_TRUE(settings) << "no settings dialog";
+  EXPECT_FALSE(settings->visible);
+  EXPECT_EQ(settings->rect, (Rect{262, 159, 818, 425}));
+  EXPECT_EQ(settings->style & style::kCaption, 0u) << "borderless";
+  EXPECT_TRUE(settings->topmost());
+  EXPECT_TRUE(settings->tool_window());
+  EXPECT_TRUE(settings->layered());
+  auto settings_x = s().x_window(settings->xid);
+  if (settings_x) {
+    EXPECT_EQ(settings_x->alpha(), 250);
+  }
+}
+
+TEST_F(Switcher, ADragPullsTheListOutAndTheReleaseSwitches) {
+  auto desk_up = desk("switcher-drag");
+  ASSERT_TRUE(desk_up) << desk_up.error();
+  ASSERT_FALSE(lower_in_front(*desk_up));
+
+  ASSERT_TRUE(strip_comes_in());
+  const Point press{2, h() / 2};
+  auto hold = press_on_strip(press);
+  ASSERT_TRUE(hold) << hold.error() << "; " << s().record("strip-press").string();
+
+  // Out over the two windows: the list form follows, its right edge at
+  // the pointer and its middle at the pointer's height.
+  const Point out{550, 250};
+  drag_to(press, out);
+  auto list = list_form();
+  ASSERT_TRUE(list) << "no window list; " << s().record("list-out").string();
+  EXPECT_TRUE(list->visible);
+  EXPECT_TRUE(list->topmost());
+  EXPECT_EQ(list->rect.right(), out.x) << *list;
+  EXPECT_EQ(list->rect.y, out.y - list->rect.height / 2) << *list;
+  auto frame = slatebar::form(s(), "Slatebar");
+  ASSERT_TRUE(frame);
+  EXPECT_FALSE(frame->visible) << "the browser frame stays hidden during the drag";
+  // In front of both windows in z-order. Wine, without a window manager,
+  // restacks an X window on showing only when no visible window stands
+  // above it; the strip and the bar do, so on the screen the list form
+  // keeps the X stacking it had (measured: below the two windows). What a
+  // person sees of it left of them: its black face and the list box with
+  // both titles, the lower one selected.
+  auto z = s().windows();
+  ASSERT_TRUE(z) << z.error();
+  EXPECT_LT(z->z_index(list->hwnd), z->z_index(desk_up->lower.hwnd()));
+  auto shot = s().screenshot();
+  ASSERT_TRUE(shot) << shot.error();
+  const Rect uncovered{list->rect.x + 6, list->rect.y + 24, kLowerAt.x - list->rect.x - 12, list->rect.height - 30};
+  EXPECT_GT(shot->fraction(uncovered, near_black), 0.4) << s().record("list-face").string();
+  EXPECT_GT(shot->fraction(uncovered, near_white), 0.1);
+  EXPECT_GT(shot->fraction(uncovered, near_to({0x00, 0x78, 0xD7}, 40)), 0.005) << "no selected row";
+
+  (*hold)->release();
+  EXPECT_TRUE(wait_until(5s, [&] {
+    auto l = list_form();
+    return l && !l->visible;
+  })) << "the list form stayed out";
+  EXPECT_TRUE(wait_until(5s, [&] { return lower_in_front(*desk_up); }))
+      << "the lower window did not come to the front; " << s().record("switched").string();
+  auto strip_after = strip();
+  ASSERT_TRUE(strip_after);
+  EXPECT_TRUE(strip_after->visible);
+
+  // A release within the cancel zone switches nothing: the window now
+  // behind (the upper one, last in the list) stays behind.
+  ASSERT_TRUE(strip_comes_in());
+  auto again = press_on_strip(press);
+  ASSERT_TRUE(again) << again.error();
+  drag_to(press, {5, press.y}, 3);
+  (*again)->release();
+  EXPECT_TRUE(wait_until(5s, [&] {
+    auto l = list_form();
+    return l && !l->visible;
+  }));
+  std::this_thread::sleep_for(1s);
+  EXPECT_TRUE(lower_in_front(*desk_up)) << "a release at column 5 switched; " << s().record("no-switch").string();
+  EXPECT_TRUE(desk_up->program.process->running());
+}
+
+}  // namespace
+}  // namespace e2e
