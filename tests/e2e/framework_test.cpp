@@ -8,7 +8,6 @@
 // Wine has no HTML engine here, so the page itself shows nothing; what the
 // control does instead is written down in docs/architecture.md.
 #include <chrono>
-#include <thread>
 
 #include "e2e/input.h"
 #include "e2e/message_boxes.h"
@@ -34,37 +33,15 @@ class Frame : public E2eTest {
  protected:
   std::optional<std::string> unavailable() const override { return slatebar::unavailable(); }
 
-  std::optional<WinWindow> titled_of_class(std::string_view title, std::string_view class_name) {
-    auto list = s().windows();
-    if (!list) return std::nullopt;
-    for (const WinWindow& w : list->windows) {
-      if (w.title == title && w.class_name == class_name) return w;
-    }
-    return std::nullopt;
-  }
-
-  std::optional<WinWindow> form(std::string_view title) { return titled_of_class(title, "SlatebarForm"); }
+  std::optional<WinWindow> form(std::string_view title) { return slatebar::form(s(), title); }
 
   // Starts the program, pushes the lock screen up 300 pixels from its
   // bottom band and waits until the welcome screen has gone too.
   ::testing::AssertionResult start_unlocked(std::string_view copy) {
     auto started = slatebar::start(s(), copy);
     if (!started) return ::testing::AssertionFailure() << started.error();
-    auto lock = wait_until(20s, [&] {
-      auto w = form("frmLogon");
-      return w && w->visible ? w : std::nullopt;
-    });
-    if (!lock) return ::testing::AssertionFailure() << "the lock screen did not come up";
-    std::this_thread::sleep_for(500ms);
-
-    slatebar::drag_lock_screen(s(), 300);
-    for (std::string_view gone : {"frmLogon", "frmWelcome"}) {
-      auto hidden = wait_until(10s, [&] {
-        auto w = form(gone);
-        return w && !w->visible;
-      });
-      if (!hidden) return ::testing::AssertionFailure() << gone << " stayed on the screen";
-    }
+    auto open = slatebar::unlock_started(s());
+    if (!open) return ::testing::AssertionFailure() << open.error();
     return ::testing::AssertionSuccess();
   }
 

@@ -59,12 +59,8 @@ class Bar : public E2eTest {
   // steps with time for its tracking loop's polls, and waits until it and
   // the welcome screen behind it have gone.
   ::testing::AssertionResult unlock() {
-    if (!wait_until(20s, [&] { return shown("frmLogon"); })) return ::testing::AssertionFailure() << "no lock screen";
-    std::this_thread::sleep_for(500ms);
-    slatebar::drag_lock_screen(s(), 300);
-    if (!wait_until(10s, [&] { return !shown("frmLogon") && !shown("frmWelcome"); })) {
-      return ::testing::AssertionFailure() << "the lock or welcome screen stayed";
-    }
+    auto open = slatebar::unlock_started(s());
+    if (!open) return ::testing::AssertionFailure() << open.error();
     return ::testing::AssertionSuccess();
   }
 

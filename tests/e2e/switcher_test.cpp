@@ -46,16 +46,7 @@ class Switcher : public E2eTest {
 
   std::optional<WinWindow> strip() { return slatebar::form(s(), "frmAppSwitcher"); }
 
-  // The window list has no caption: it is the program's one form of its
-  // design size.
-  std::optional<WinWindow> list_form() {
-    auto list = s().windows();
-    if (!list) return std::nullopt;
-    for (const WinWindow& w : list->of_class("SlatebarForm")) {
-      if (w.title.empty() && w.rect.width == 415 && w.rect.height == 282) return w;
-    }
-    return std::nullopt;
-  }
+  std::optional<WinWindow> list_form() { return slatebar::window_list_form(s()); }
 
   std::uint64_t foreground() {
     auto list = s().windows();
@@ -72,13 +63,7 @@ class Switcher : public E2eTest {
   std::expected<Desk, std::string> desk(std::string_view copy) {
     auto started = slatebar::start(s(), copy);
     if (!started) return std::unexpected(started.error());
-    if (!wait_until(20s, [&] {
-          auto w = slatebar::form(s(), "frmLogon");
-          return w && w->visible;
-        })) {
-      return std::unexpected("no lock screen");
-    }
-    if (auto open = slatebar::unlock(s()); !open) return std::unexpected(open.error());
+    if (auto open = slatebar::unlock_started(s()); !open) return std::unexpected(open.error());
     auto lower = s().open_window(WindowSpec::of("SwitchLower", "Lower window").at(kLowerAt).filled(kLowerColour));
     if (!lower) return std::unexpected(lower.error());
     auto upper = s().open_window(WindowSpec::of("SwitchUpper", "Upper window").at(kUpperAt).filled(kUpperColour));

@@ -45,10 +45,9 @@ std::optional<DibSection> make_dib(const plat::Image& image, AlphaForm form) {
   } else {
     std::transform(image.pixels.begin(), image.pixels.end(), out, premultiply);
   }
-  const bool opaque = all_opaque(image);
   // GDI may batch; the bits must be final before the bitmap is used.
   ::GdiFlush();
-  return DibSection{std::move(bitmap), image.width, image.height, opaque};
+  return DibSection{std::move(bitmap), image.width, image.height};
 }
 
 const DibSection* cached_dib(const plat::Image& image) {

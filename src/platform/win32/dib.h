@@ -14,7 +14,8 @@ struct DibSection {
   int width = 0;
   int height = 0;
   // Every pixel's alpha is 255: drawing it is a copy, and a copy of a
-  // screen-sized picture costs a fraction of a blend.
+  // screen-sized picture costs a fraction of a blend. Such a picture has
+  // no bitmap of its own (see cached_dib).
   bool opaque = false;
 };
 

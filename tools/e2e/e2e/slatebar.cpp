@@ -134,4 +134,24 @@ std::expected<void, std::string> unlock(Session& session) {
   return {};
 }
 
+std::expected<void, std::string> unlock_started(Session& session) {
+  using namespace std::chrono_literals;
+  if (!wait_until(20s, [&] {
+        auto w = form(session, "frmLogon");
+        return w && w->visible;
+      })) {
+    return std::unexpected("no lock screen");
+  }
+  return unlock(session);
+}
+
+std::optional<WinWindow> window_list_form(Session& session) {
+  auto list = session.windows();
+  if (!list) return std::nullopt;
+  for (const WinWindow& w : list->of_class("SlatebarForm")) {
+    if (w.title.empty() && w.rect.width == 415 && w.rect.height == 282) return w;
+  }
+  return std::nullopt;
+}
+
 }  // namespace e2e::slatebar

@@ -68,4 +68,12 @@ void drag_lock_screen(Session& session, int distance, int from_bottom = 100);
 // does; then waits until it and the welcome screen behind it have gone.
 std::expected<void, std::string> unlock(Session& session);
 
+// After a start: the lock screen waited for (it comes up with the start,
+// within 20 s), then unlocked.
+std::expected<void, std::string> unlock_started(Session& session);
+
+// The window list form: it has no caption, so it is the program's one
+// form of its design size, 415 x 282.
+std::optional<WinWindow> window_list_form(Session& session);
+
 }  // namespace e2e::slatebar

@@ -36,10 +36,7 @@ std::expected<void, std::string> unlocked(Context& context, std::string_view cop
     auto started = e2e::slatebar::start(session, copy_name);
     if (!started) return std::unexpected(started.error());
     context.program = std::move(*started);
-    e2e::wait_until(20s, [&] {
-      auto w = e2e::slatebar::form(session, "frmLogon");
-      return w && w->visible;
-    });
+    return e2e::slatebar::unlock_started(session);
   }
   return e2e::slatebar::unlock(session);
 }

@@ -13,16 +13,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kListWidth = 415;
-
-std::optional<e2e::WinWindow> list_form(e2e::Session& session) {
-  auto list = session.windows();
-  if (!list) return std::nullopt;
-  for (const e2e::WinWindow& w : list->of_class("SlatebarForm")) {
-    if (w.title.empty() && w.rect.width == kListWidth) return w;
-  }
-  return std::nullopt;
-}
+using e2e::slatebar::window_list_form;
 
 // The pointer on the first column: the strip comes in, a window of
 // another program open beside it to be switched to.
@@ -67,7 +58,7 @@ std::expected<void, std::string> pulled_out(Context& context) {
     std::this_thread::sleep_for(40ms);
   }
   if (!e2e::wait_until(3s, [&] {
-        auto w = list_form(session);
+        auto w = window_list_form(session);
         return w && w->visible && w->rect.right() == 450;
       })) {
     return std::unexpected("the window list did not follow the pointer");
@@ -76,7 +67,7 @@ std::expected<void, std::string> pulled_out(Context& context) {
   if (!shot) return std::unexpected(shot.error());
   held.release();
   if (!e2e::wait_until(5s, [&] {
-        auto w = list_form(session);
+        auto w = window_list_form(session);
         return w && !w->visible;
       })) {
     return std::unexpected("the window list stayed after the release");
