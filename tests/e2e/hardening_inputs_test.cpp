@@ -128,34 +128,23 @@ class BadInputs : public E2eTest {
   // No), and checks that the program is still there with its bar and a
   // bounded memory, then that it ends with 0 when asked.
   std::vector<BoxSeen> start_and_end(const fs::path& folder) {
-    auto process = slatebar::launch(s(), folder);
-    EXPECT_TRUE(process) << process.error();
-    if (!process) return {};
-    auto boxes = answer_boxes(s(), startup_policy(), 3s, 90s);
-    if (process->get().wine_failed()) {
-      std::fprintf(stderr, "[ RETRY    ] Wine failed under the start: %s\n", process->get().errors().c_str());
-      EXPECT_TRUE(s().end_wine());
-      process = slatebar::launch(s(), folder);
-      EXPECT_TRUE(process) << process.error();
-      if (!process) return {};
-      boxes = answer_boxes(s(), startup_policy(), 3s, 90s);
-    }
-    EXPECT_TRUE(boxes) << boxes.error();
-    EXPECT_TRUE(process->get().running()) << "the program ended after its boxes; it said: " << process->get().errors();
-    auto bar = slatebar::wait_for_bar(s(), 20s);
-    EXPECT_TRUE(bar) << (bar ? "" : bar.error());
+    auto started = slatebar::start_in(s(), folder);
+    EXPECT_TRUE(started) << started.error();
+    if (!started) return {};
+    WineProcess& process = *started->process;
+    EXPECT_TRUE(process.running()) << "the program ended after its boxes; it said: " << process.errors();
     // The decoders refuse a claimed size before reserving its memory.
-    const auto memory = process->get().memory();
+    const auto memory = process.memory();
     EXPECT_TRUE(memory) << "no memory figures for the program";
     if (memory) {
       EXPECT_LT(memory->anonymous_kb, 400 * 1024) << "anonymous resident KiB";
     }
     auto posted = s().close_class(slatebar::kBarClass);
     EXPECT_TRUE(posted && *posted >= 1);
-    const auto status = process->get().wait_exit(30s);
+    const auto status = process.wait_exit(30s);
     EXPECT_TRUE(status && status->exited_with(0)) << (status ? ::testing::PrintToString(*status) : "still running");
     EXPECT_TRUE(s().end_wine());
-    return boxes ? *boxes : std::vector<BoxSeen>{};
+    return started->boxes;
   }
 };
 

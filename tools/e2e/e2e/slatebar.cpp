@@ -47,35 +47,37 @@ std::expected<WinWindow, std::string> wait_for_bar(Session& session, std::chrono
 
 namespace {
 
-std::expected<Started, std::string> start_once(Session& session, std::string_view copy_name,
-                                               const BoxPolicy& policy) {
+std::expected<Started, std::string> start_once(Session& session, const fs::path& folder, const BoxPolicy& policy) {
   const auto launched_at = std::chrono::steady_clock::now();
-  auto process = launch_copy(session, copy_name);
+  auto process = launch(session, folder);
   if (!process) return std::unexpected(process.error());
   Started started;
   started.process = &process->get();
-  // Boxes can come before the bar exists (they are shown while the forms
-  // are created), so they are answered while waiting for it.
+  const std::string record_name = "start-" + folder.filename().string();
+  // Boxes come before the bar is shown: while the forms are created and
+  // while the bar's show event runs the start-up sequence, which a slow
+  // machine can spread over many seconds. The bar becomes visible only
+  // after that sequence, so its visibility, not its existence, ends the wait.
   std::optional<WinWindow> bar;
   auto boxes = answer_boxes(session, policy, 3s, kFirstWindowTimeout + 30s, [&] {
     if (!started.process->running()) return true;
-    if (!bar) {
-      if (auto list = session.windows()) bar = list->first_of_class(kBarClass);
-      if (bar) {
-        started.until_bar = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                                                  launched_at);
-      }
+    auto list = session.windows();
+    if (!list) return false;
+    bar = list->first_of_class(kBarClass);
+    if (bar && started.until_bar == std::chrono::milliseconds{0}) {
+      started.until_bar =
+          std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - launched_at);
     }
-    return bar.has_value();
+    return bar && bar->visible;
   });
-  if (!boxes) return std::unexpected(boxes.error() + "; " + session.record("start-" + std::string(copy_name)).string());
+  if (!boxes) return std::unexpected(boxes.error() + "; " + session.record(record_name).string());
   started.boxes = std::move(*boxes);
   if (!bar) {
     auto status = started.process->exit_status();
     std::ostringstream why;
     why << "slatebar.exe showed no window of class " << kBarClass;
     if (status) why << " and ended with " << *status;
-    why << "; " << session.record("start-" + std::string(copy_name)).string();
+    why << "; " << session.record(record_name).string();
     return std::unexpected(why.str());
   }
   started.bar = *bar;
@@ -84,13 +86,19 @@ std::expected<Started, std::string> start_once(Session& session, std::string_vie
 
 }  // namespace
 
-std::expected<Started, std::string> start(Session& session, std::string_view copy_name, const BoxPolicy& policy) {
-  auto started = start_once(session, copy_name, policy);
-  if (started || !session.last_program() || !session.last_program()->wine_failed()) return started;
+std::expected<Started, std::string> start_in(Session& session, const fs::path& folder, const BoxPolicy& policy) {
+  auto started = start_once(session, folder, policy);
+  if (!session.last_program() || !session.last_program()->wine_failed()) return started;
   std::fprintf(stderr, "[ RETRY    ] Wine failed under the start (%s); once more with a fresh server\n",
-               started.error().c_str());
+               session.last_program()->errors().c_str());
   if (auto ended = session.end_wine(); !ended) return std::unexpected(ended.error());
-  return start_once(session, copy_name, policy);
+  return start_once(session, folder, policy);
+}
+
+std::expected<Started, std::string> start(Session& session, std::string_view copy_name, const BoxPolicy& policy) {
+  auto folder = fresh_copy(session, copy_name);
+  if (!folder) return std::unexpected(folder.error());
+  return start_in(session, *folder, policy);
 }
 
 std::optional<WinWindow> form(Session& session, std::string_view name) {

@@ -50,7 +50,13 @@ struct Started {
   std::chrono::milliseconds until_bar{0};
 };
 
-// A fresh copy started, its bar up and its start-up boxes answered.
+// slatebar.exe of a prepared folder started, its start-up boxes answered
+// and its bar shown (the start-up sequence over); a start that Wine itself
+// broke is tried once more.
+std::expected<Started, std::string> start_in(Session& session, const std::filesystem::path& folder,
+                                             const BoxPolicy& policy = startup_policy());
+
+// The same in a fresh copy named `copy_name`.
 std::expected<Started, std::string> start(Session& session, std::string_view copy_name,
                                           const BoxPolicy& policy = startup_policy());
 
