@@ -34,6 +34,7 @@ constexpr Command kCommands[] = {
     {"resources", helper::run_resources},
     {"msgbox", helper::run_msgbox},
     {"show", helper::run_show},
+    {"click-button", helper::run_click_button},
 };
 
 int usage() {
@@ -48,7 +49,9 @@ int usage() {
       "  resources PID|--class CLASS   GDI and USER object counts and memory\n"
       "  msgbox CAPTION TEXT [ok|yesno]   show a box; the exit code is the answer\n"
       "  show TITLE [off]       show the top-level window of that title, on top, not\n"
-      "                         activated (or hide it again with off)\n",
+      "                         activated (or hide it again with off)\n"
+      "  click-button HWND      post BM_CLICK to that button; says where its thread's\n"
+      "                         keyboard focus and capture are\n",
       stderr);
   return helper::kUsage;
 }
