@@ -54,7 +54,7 @@ int run_click_button(std::span<char*> args) {
          number(info.hwndFocus), focus_class, root_title, number(info.hwndCapture));
   }
   if (!PostMessageA(button, BM_CLICK, 0, 0)) return kFailed;
-  emit("posted	1");
+  emit("posted\t1");
   return kOk;
 }
 

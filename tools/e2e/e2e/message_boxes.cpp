@@ -117,7 +117,7 @@ std::expected<void, std::string> answer_box(Session& session, const Dialog& box,
     gone = wait_until(10s, [&] { return !still_up(session, box.hwnd); }, 100ms);
   } else {
     // On a loaded machine keys can miss a box that is the active window on
-    // the Windows side (measured under two busy processes: the box stayed
+    // the Windows side (measured beside busy processes: the box stayed
     // up through three keys while foreground). A person whose key did
     // nothing clicks into the box and presses it again; should the keys
     // still go astray, its button is pressed through the helper, and where
