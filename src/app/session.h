@@ -1,43 +1,54 @@
 // Process-wide services that must be started before the forms and ended
-// after them, in reverse order.
+// after them. Each has one owner; run() declares the owners in the order
+// the services are started, so leaving it ends them in the reverse order,
+// with no call of its own.
 #pragma once
 
 #include <cstdint>
 
+#include "platform/DwmApi/DwmApi.h"
 #include "platform/platform.h"
 
 namespace app {
 
+// OLE for the one user-interface thread, which the browser control needs
+// for in-place activation, the clipboard and drag and drop. Ended only if
+// it was started (S_FALSE, already started, still counts).
+class OleSession {
+ public:
+  OleSession() : started_(plat::SUCCEEDED(plat::os().OleInitialize())) {}
+  ~OleSession() {
+    if (started_) plat::os().OleUninitialize();
+  }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+
+ private:
+  bool started_;
+};
+
+// GDI+, which decodes the splash picture; token 0 means it did not start.
 class GdiplusSession {
  public:
-  GdiplusSession() : token_(plat::os().GdiplusStartup()), running_(true) {}
-  ~GdiplusSession() { end(); }
-  void end() {
-    if (running_) plat::os().GdiplusShutdown(token_);
-    running_ = false;
+  GdiplusSession() : token_(plat::os().GdiplusStartup()) {}
+  ~GdiplusSession() {
+    if (token_) plat::os().GdiplusShutdown(token_);
   }
   GdiplusSession(const GdiplusSession&) = delete;
   GdiplusSession& operator=(const GdiplusSession&) = delete;
 
  private:
   std::uintptr_t token_;
-  bool running_;
 };
 
-// COM for the one user-interface thread, which the browser control needs.
-class ComSession {
+// The compositor library, loaded by the DwmApi module on first need and
+// freed when this owner goes.
+class CompositorSession {
  public:
-  ComSession() : initialised_(plat::SUCCEEDED(plat::os().CoInitialize())) {}
-  ~ComSession() { end(); }
-  void end() {
-    if (initialised_) plat::os().CoUninitialize();
-    initialised_ = false;
-  }
-  ComSession(const ComSession&) = delete;
-  ComSession& operator=(const ComSession&) = delete;
-
- private:
-  bool initialised_;
+  CompositorSession() = default;
+  ~CompositorSession() { DwmApi::finalize(); }
+  CompositorSession(const CompositorSession&) = delete;
+  CompositorSession& operator=(const CompositorSession&) = delete;
 };
 
 }  // namespace app

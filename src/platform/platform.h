@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <memory>
 #include <optional>
 #include <span>
@@ -182,7 +183,9 @@ class Platform {
   virtual void Sleep(DWORD ms) = 0;
   virtual DWORD GetTickCount() = 0;
   virtual void GetLocalTime(SYSTEMTIME* time) = 0;
+  // Run-time libraries are loaded by full path (see system_folder.h).
   virtual HMODULE LoadLibraryA(const char* name) = 0;
+  virtual UINT GetSystemDirectoryA(char* buffer, UINT size) = 0;
   virtual FARPROC GetProcAddress(HMODULE module, const char* name) = 0;
   virtual BOOL FreeLibrary(HMODULE module) = 0;
   virtual DWORD GetModuleFileNameA(HMODULE module, char* buffer, DWORD size) = 0;
@@ -208,13 +211,18 @@ class Platform {
 
   // ---- resources, COM, GDI+, browser ---------------------------------
   virtual std::optional<std::vector<std::uint8_t>> load_resource(std::string_view name) = 0;
-  virtual HRESULT CoInitialize() = 0;
-  virtual void CoUninitialize() = 0;
+  // OLE, not only COM, on the user-interface thread: the hosted browser's
+  // in-place activation, clipboard and drag and drop need it. One
+  // single-threaded apartment, as CoInitialize would make.
+  virtual HRESULT OleInitialize() = 0;
+  virtual void OleUninitialize() = 0;
   virtual std::uintptr_t GdiplusStartup() = 0;
   virtual void GdiplusShutdown(std::uintptr_t token) = 0;
   // Decodes an RCDATA picture resource through the system's image codecs.
   virtual DecodedBitmap decode_picture_resource(std::string_view name) = 0;
-  virtual std::unique_ptr<BrowserHost> create_browser(HWND parent, BrowserEvents* events) = 0;
+  // The control, or the HRESULT of the step of its creation that failed.
+  virtual std::expected<std::unique_ptr<BrowserHost>, HRESULT> create_browser(HWND parent,
+                                                                              BrowserEvents* events) = 0;
 
   // Whether the desktop's visual styles apply to this program's windows.
   virtual bool visual_styles_active() { return true; }

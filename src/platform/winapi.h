@@ -6,6 +6,7 @@
 // before them would rewrite their declarations.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #if defined(_WIN32) && defined(__i386__)
@@ -66,7 +67,11 @@ struct MARGINS {
   int cyBottomHeight = 0;
 };
 
-// Published layout of DWM_THUMBNAIL_PROPERTIES (dwmapi.h).
+// Published layout of DWM_THUMBNAIL_PROPERTIES: dwmapi.h declares it
+// packed to one byte, so fVisible follows the opacity byte directly. The
+// compositor reads the record by these offsets, whatever the compiler's
+// natural alignment would make of it.
+#pragma pack(push, 1)
 struct DWM_THUMBNAIL_PROPERTIES {
   DWORD dwFlags = 0;
   RECT rcDestination{};
@@ -75,6 +80,11 @@ struct DWM_THUMBNAIL_PROPERTIES {
   BOOL fVisible = 0;
   BOOL fSourceClientAreaOnly = 0;
 };
+#pragma pack(pop)
+static_assert(sizeof(DWM_THUMBNAIL_PROPERTIES) == 45);
+static_assert(offsetof(DWM_THUMBNAIL_PROPERTIES, opacity) == 36);
+static_assert(offsetof(DWM_THUMBNAIL_PROPERTIES, fVisible) == 37);
+static_assert(offsetof(DWM_THUMBNAIL_PROPERTIES, fSourceClientAreaOnly) == 41);
 
 struct BLENDFUNCTION {
   std::uint8_t BlendOp = 0;

@@ -20,12 +20,22 @@ WebBrowser::~WebBrowser() { host_.reset(); }
 void WebBrowser::window_destroying() { host_.reset(); }
 
 void WebBrowser::window_created() {
-  host_ = plat::os().create_browser(form()->handle(), this);
+  auto created = plat::os().create_browser(form()->handle(), this);
+  if (created) {
+    host_ = std::move(*created);
+    host_error_ = plat::S_OK;
+  } else {
+    host_.reset();
+    host_error_ = created.error();
+  }
   bounds_changed();
 }
 
 plat::BrowserHost& WebBrowser::require_host() {
-  if (!host_) throw Error("The web browser control is not available on this system");
+  if (!host_) {
+    throw Error(cat("The web browser control is not available on this system: ", plat::os().hresult_text(host_error_),
+                    " (", hex32(static_cast<std::uint32_t>(host_error_)), ")"));
+  }
   return *host_;
 }
 

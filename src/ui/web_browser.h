@@ -54,6 +54,8 @@ class WebBrowser : public Control, private plat::BrowserEvents {
   void update_covered();
 
   std::unique_ptr<plat::BrowserHost> host_;
+  // Why there is no control: the failing HRESULT of its creation.
+  plat::HRESULT host_error_ = plat::S_OK;
   static constexpr std::size_t kMaxCovered = 8;
   std::array<plat::RECT, kMaxCovered> covered_{};
   std::size_t covered_count_ = 0;

@@ -38,7 +38,7 @@ TEST_F(Compositor, WithoutTheLibraryEveryCallIsNotImplementedAndLoadingIsRetried
   EXPECT_FALSE(DwmApi::IsCompositionActive());
   EXPECT_EQ(enabled, 7) << "no out-argument is written";
   EXPECT_EQ(id, 9u);
-  EXPECT_EQ(count(log(), "LoadLibraryA DWMAPI.DLL"), 5u);
+  EXPECT_EQ(count(log(), "LoadLibraryA C:\\Windows\\system32\\dwmapi.dll"), 5u);
   DwmApi::finalize();
   EXPECT_EQ(count(log(), "FreeLibrary"), 0u);
 }
@@ -55,6 +55,28 @@ TEST_F(Compositor, AMissingEntryIsLookedUpAgainOnEveryCallWhileTheOthersWork) {
   EXPECT_EQ(count(log(), "LoadLibraryA"), 1u) << "the library stays loaded";
   DwmApi::finalize();
   EXPECT_EQ(count(log(), "FreeLibrary DWMAPI.DLL"), 1u);
+}
+
+// A dwmapi.dll beside the exe must never be the one loaded: every load
+// names the system folder, and without one nothing is loaded at all.
+TEST_F(Compositor, TheLibraryIsLoadedByItsFullPathInTheSystemFolderOnly) {
+  struct Row {
+    std::string folder;
+    std::vector<std::string> loads;
+    bool active;
+  } rows[] = {
+      {"C:\\Windows\\system32", {"LoadLibraryA C:\\Windows\\system32\\dwmapi.dll -> ok"}, true},
+      {"D:\\WINNT\\System32\\", {"LoadLibraryA D:\\WINNT\\System32\\dwmapi.dll -> ok"}, true},
+      {"", {}, false},
+  };
+  for (const Row& row : rows) {
+    DwmApi::finalize();
+    sim.desktop.log().clear();
+    sim.desktop.set_system_folder(row.folder);
+    EXPECT_EQ(DwmApi::IsCompositionActive(), row.active) << row.folder;
+    EXPECT_EQ(sim.desktop.log().of({"LoadLibraryA"}), row.loads) << row.folder;
+  }
+  DwmApi::finalize();
 }
 
 TEST_F(Compositor, CompositionIsActiveOnlyOnExactlySuccessWithTheFlagSet) {

@@ -5,6 +5,7 @@
 
 #include "app/run.h"
 #include "forms/menu/menu.h"
+#include "platform/DwmApi/DwmApi.h"
 #include "platform/sim/event_log.h"
 #include "support/sim_app.h"
 
@@ -45,9 +46,9 @@ struct Entry : ::testing::Test {
 TEST_F(Entry, CreatesTheFormsInRegistryOrderAfterTheInstanceTest) {
   sim.desktop.log().clear();
   EXPECT_EQ(run_for(3000), 0);
-  auto seq = first_words(sim.desktop.log().of({"create_window", "CoInitialize", "GdiplusStartup"}));
+  auto seq = first_words(sim.desktop.log().of({"create_window", "OleInitialize", "GdiplusStartup"}));
   std::vector<std::string> expected = {
-      "GdiplusStartup",        "create_window Application", "CoInitialize",
+      "OleInitialize",         "GdiplusStartup",            "create_window Application",
       "create_window frmMenu", "create_window frmClock",    "create_window frmAppSwitcher",
       "create_window frmAppPicture", "create_window frmLogon", "create_window frmFrameWork",
       "create_window frmSetting", "create_window frmWelcome",
@@ -74,15 +75,30 @@ TEST_F(Entry, AnotherInstancesIconBarEndsTheStartSilently) {
 }
 
 TEST_F(Entry, ClosingTheMainFormEndsTheProgramAndDestroysEveryForm) {
+  // The compositor library is loaded while the program runs, as the
+  // window switcher's previews load it.
+  sim.desktop.at(1000, [] { DwmApi::IsCompositionActive(); });
   sim.desktop.at(2000, [] { frmMenu->close(); });
   EXPECT_EQ(run_for(60'000), 0);
   EXPECT_FALSE(sim.desktop.deadline_reached());
   EXPECT_EQ(sim.desktop.exit_code(), 0);
   // Only the windows of other processes and the desktop remain.
   for (const auto& name : sim.desktop.z_order_names()) EXPECT_EQ(name.rfind("frm", 0), std::string::npos) << name;
-  auto tail = sim.desktop.log().of({"CoUninitialize", "GdiplusShutdown", "FreeLibrary"});
-  ASSERT_FALSE(tail.empty());
-  EXPECT_EQ(tail.back(), "CoUninitialize");
+  // The sessions end by their owners' order alone: the forms (and with
+  // them the browser control) first, then the compositor library, GDI+,
+  // and OLE last.
+  auto log = sim.desktop.log().entries();
+  auto last_of = [&](std::string_view prefix) {
+    auto it = std::find_if(log.rbegin(), log.rend(), [&](const std::string& e) { return e.starts_with(prefix); });
+    return it == log.rend() ? -1 : static_cast<int>(log.rend() - it);
+  };
+  const int forms = last_of("DestroyWindow frm");
+  const int compositor = last_of("FreeLibrary DWMAPI.DLL");
+  const int gdiplus = last_of("GdiplusShutdown");
+  const int ole = last_of("OleUninitialize");
+  EXPECT_TRUE(forms > 0 && forms < compositor && compositor < gdiplus && gdiplus < ole)
+      << "forms " << forms << ", compositor " << compositor << ", GDI+ " << gdiplus << ", OLE " << ole;
+  EXPECT_EQ(log.back(), "OleUninitialize");
   EXPECT_EQ(sim.desktop.com_depth(), 0);
   EXPECT_FALSE(sim.desktop.gdiplus_running());
 }

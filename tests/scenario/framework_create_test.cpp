@@ -239,4 +239,19 @@ TEST_F(FrameWork, TheControlIsReleasedBeforeTheFramesWindow) {
                                   sim.desktop.log().of({"release_browser", "DestroyWindow"}));
 }
 
+// Without the control the frame still comes up, and the first call that
+// needs it says why there is none: the HRESULT its creation failed with.
+TEST_F(FrameWork, AControlThatCouldNotBeCreatedIsReportedWithItsResult) {
+  sim.desktop.fail_browser_creation(static_cast<plat::HRESULT>(0x80040154));
+  create();
+  EXPECT_EQ(frmFrameWork->wb1->host(), nullptr);
+  const auto shown = boxes();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find(" | The web browser control is not available on this system: "), std::string::npos)
+      << shown[0];
+  EXPECT_NE(shown[0].find("(0x80040154)"), std::string::npos) << shown[0];
+  EXPECT_EQ(sim.desktop.log().of({"create_browser"}),
+            (std::vector<std::string>{"create_browser frmFrameWork -> 0x80040154"}));
+}
+
 }  // namespace

@@ -20,7 +20,7 @@ namespace {
 using Seq = std::vector<std::string>;
 
 constexpr const char* kStartPage = "file:///C:/Program Files/Slatebar/menu\\index.htm";
-constexpr const char* kSearchPage = "https://duckduckgo.com/";
+constexpr const char* kSearchPage = "https://html.duckduckgo.com/html/";
 // The context menu's items as TrackPopupMenu lists them.
 constexpr std::size_t kAbout = 0, kLock = 2, kExit = 4;
 

@@ -26,7 +26,10 @@ using Lines = std::vector<std::string>;
 const std::string kPics = R"(C:\Program Files\Slatebar\pics)";
 const std::string kUser = kPics + R"(\user.bmp)";
 const std::string kTemp = R"(C:\users\user\Temp\)";
-const std::string kPanel = R"(WinExec "rundll32 shell32.dll,Control_RunDLL nusrmgr.cpl" 1)";
+// The system folder's rundll32 by its quoted full path (the log escapes
+// quotes and backslashes): a bare name would be looked for beside the exe first.
+const std::string kPanel =
+    R"(WinExec "\"C:\\Windows\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL nusrmgr.cpl" 1)";
 const std::string kConfirm =
     R"(MessageBoxA "Confirm" "I need to gatter user profile picture, and it is necessary to open User Account control panel. Would you like me to do so?" MB_YESNO|MB_ICONQUESTION -> )";
 const std::string kErrors = R"(MessageBoxA "Error" "There were errors." MB_OK|MB_ICONSTOP -> IDOK)";

@@ -3,6 +3,10 @@
 // preview cannot be shown.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstring>
+
+
 #include "forms/appPicture/appPicture.h"
 #include "platform/sim/event_log.h"
 #include "support/sim_app.h"
@@ -82,12 +86,21 @@ TEST_F(WindowList, ThePreviewTellsTheCompositorTheDesignedRectangleOfTheWholeWin
   add("Notepad");
   list();
   frmAppPicture->btnPreview->click();
-  const auto& p = sim.compositor->last_properties;
-  EXPECT_EQ(p.dwFlags, 29u);
-  EXPECT_EQ(p.rcDestination, (plat::RECT{5, 5, 410, 247}));
-  EXPECT_EQ(p.opacity, 255);
-  EXPECT_EQ(p.fVisible, 1);
-  EXPECT_EQ(p.fSourceClientAreaOnly, 0);
+  // Read back at the offsets the compositor reads (dwmapi.h packs the
+  // record to one byte): flags at 0, destination at 4, opacity at 36,
+  // fVisible at 37, fSourceClientAreaOnly at 41.
+  const auto& bytes = sim.compositor->last_properties_bytes;
+  auto dword_at = [&](std::size_t offset) {
+    std::uint32_t v = 0;
+    std::memcpy(&v, bytes.data() + offset, sizeof v);
+    return v;
+  };
+  EXPECT_EQ(dword_at(0), 29u);
+  EXPECT_EQ((std::array{dword_at(4), dword_at(8), dword_at(12), dword_at(16)}),
+            (std::array<std::uint32_t, 4>{5, 5, 410, 247}));
+  EXPECT_EQ(bytes[36], 255);
+  EXPECT_EQ(dword_at(37), 1u);
+  EXPECT_EQ(dword_at(41), 0u);
   EXPECT_TRUE(appPicture::ThumbnailShown);
   EXPECT_EQ(sim.compositor->live.size(), 1u);
 }
@@ -155,12 +168,13 @@ TEST_F(ListFormCreation, SaysWhenTheCompositorIsMissingOrOffAndIsAnOverlayAllThe
     const char* what;
     std::function<void(SimApp&)> arrange;
     const char* box;  // nothing expected when empty
+    std::size_t loads;
   } rows[] = {
-      {"composition on", [](SimApp&) {}, ""},
+      {"composition on", [](SimApp&) {}, "", 1},
       {"composition off", [](SimApp& s) { s.compositor->composition_enabled = 0; },
-       "MessageBoxA \"Slatebar\" \"Aero Disabled\" MB_OK -> IDOK"},
+       "MessageBoxA \"Slatebar\" \"Aero Disabled\" MB_OK -> IDOK", 1},
       {"no library file", [](SimApp& s) { s.desktop.files().remove("C:\\Windows\\System32\\dwmapi.dll"); },
-       "MessageBoxA \"Slatebar\" \"DWM Api not present\" MB_OK -> IDOK"},
+       "MessageBoxA \"Slatebar\" \"DWM Api not present\" MB_OK -> IDOK", 0},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
@@ -175,6 +189,10 @@ TEST_F(ListFormCreation, SaysWhenTheCompositorIsMissingOrOffAndIsAnOverlayAllThe
     } else {
       EXPECT_TRUE(shown.empty());
     }
+    // Never by bare name: a dwmapi.dll beside the exe would be found first.
+    const auto loads = sim.desktop.log().of({"LoadLibraryA"});
+    EXPECT_EQ(loads.size(), row.loads);
+    for (const auto& load : loads) EXPECT_TRUE(load.starts_with(R"(LoadLibraryA C:\Windows\system32\dwmapi.dll)")) << load;
     const auto& w = sim.desktop.window(frmAppPicture->handle());
     EXPECT_EQ(w.ex_style & (plat::WS_EX_LAYERED | plat::WS_EX_TOOLWINDOW | plat::WS_EX_TOPMOST),
               plat::WS_EX_LAYERED | plat::WS_EX_TOOLWINDOW | plat::WS_EX_TOPMOST);

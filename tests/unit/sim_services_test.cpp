@@ -128,7 +128,7 @@ TEST(SimBrowser, HistoryEndsFailLikeTheRealControl) {
   p.name = "frmFrameWork";
   const HWND frame = d.create_window(p, nullptr);
   Events events;
-  auto host = d.create_browser(frame, &events);
+  auto host = std::move(*d.create_browser(frame, &events));
   ASSERT_EQ(d.browsers().size(), 1u);
   sim::FakeBrowser& b = *d.browsers()[0];
 

@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
   smoke::Report report;
   try {
     smoke::check_services(os, report);
+    smoke::check_text(os, report);
+    smoke::check_keys(os, report);
     smoke::check_windows(os, report, hold_ms);
   } catch (const std::exception& e) {
     report.check("no stray exception", false, e.what());

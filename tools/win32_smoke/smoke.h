@@ -27,6 +27,10 @@ class Report {
 
 void check_services(win32::Win32Platform& os, Report& report);
 void check_windows(win32::Win32Platform& os, Report& report, unsigned hold_ms);
+// The code-page conversion and non-ASCII text through the canvas (smoke_text.cpp).
+void check_text(win32::Win32Platform& os, Report& report);
+// The browser's site and the keys offered to its active object (smoke_keys.cpp).
+void check_keys(win32::Win32Platform& os, Report& report);
 
 // Raw system help for driving modal loops from inside them (smoke_system.cpp).
 void press_down_down_return();

@@ -115,12 +115,12 @@ void check_modules_and_screen(win32::Win32Platform& os, Report& r) {
 
 void check_resources_com(win32::Win32Platform& os, Report& r) {
   r.check("load_resource of a missing name", !os.load_resource("NO_SUCH_RESOURCE"));
-  const plat::HRESULT com = os.CoInitialize();
-  r.check("CoInitialize", plat::SUCCEEDED(com), std::to_string(com));
+  const plat::HRESULT com = os.OleInitialize();
+  r.check("OleInitialize", plat::SUCCEEDED(com), std::to_string(com));
   const std::uintptr_t token = os.GdiplusStartup();
   r.check("GdiplusStartup", token != 0);
   os.GdiplusShutdown(token);
-  os.CoUninitialize();
+  os.OleUninitialize();
   r.check("decode_picture_resource is still a stub", os.decode_picture_resource("SPLASH").bits_per_pixel == 0);
 }
 

@@ -2,6 +2,7 @@
 
 #include "forms/overlay/overlay.h"
 #include "platform/platform.h"
+#include "platform/system_folder.h"
 #include "ui/button.h"
 #include "ui/colours.h"
 #include "ui/dialogs.h"
@@ -53,7 +54,8 @@ void TfrmAppPicture::FormCreate(ui::Component&) {
   set_double_buffered(true);
 
   if (appPicture::IsDwmLibraryPresent()) {
-    plat::HMODULE library = os.LoadLibraryA("dwmapi.dll");
+    const std::string path = plat::system_file("dwmapi.dll");
+    plat::HMODULE library = path.empty() ? 0 : os.LoadLibraryA(path.c_str());
     plat::BOOL enabled = 0;
     if (auto is_enabled = lookup<IsCompositionEnabledFn>(library, "DwmIsCompositionEnabled")) {
       is_enabled(&enabled);

@@ -15,8 +15,13 @@
 
 namespace {
 
-// The web search icon's page: a search engine's home page.
-constexpr std::u16string_view kSearchPage = u"https://duckduckgo.com/";
+// The web search icon's page: the HTML-only edition of a search engine,
+// plain forms and links with no script. The hosted control renders every
+// page without an X-UA-Compatible header in its IE7 document mode, unless
+// the program is listed under FEATURE_BROWSER_EMULATION in the registry,
+// which the program must not write. A script-heavy search page breaks in
+// that mode; this one works in it and in every later one.
+constexpr std::u16string_view kSearchPage = u"https://html.duckduckgo.com/html/";
 // The two icons whose screens do not exist yet say so.
 constexpr std::string_view kNotYetImplemented = "Not yet implemented";
 

@@ -9,6 +9,7 @@
 #include "forms/framework/framework.h"
 #include "forms/menu/menu.h"
 #include "forms/welcome/welcome.h"
+#include "platform/system_folder.h"
 #include "ui/dialogs.h"
 #include "ui/exe_folder.h"
 #include "ui/label.h"
@@ -24,7 +25,8 @@ namespace {
 char temp_path[261] = {};
 
 constexpr std::string_view kUserPicture = "pics\\user.bmp";
-constexpr const char* kAccountsPanel = "rundll32 shell32.dll,Control_RunDLL nusrmgr.cpl";
+// The accounts panel's arguments, handed to the system folder's rundll32.
+constexpr std::string_view kAccountsPanelArguments = " shell32.dll,Control_RunDLL nusrmgr.cpl";
 // Time for the control panel to leave the picture in the temporary folder.
 constexpr plat::DWORD kPanelWaitMs = 500;
 
@@ -49,6 +51,15 @@ std::string user_name() {
   return std::string(buffer, size - 1);
 }
 
+// The program is named by its full path, quoted: a bare "rundll32" is
+// looked for in this program's folder before the system's. Empty when the
+// system folder is unknown, and then nothing is started.
+std::string accounts_panel_command() {
+  const std::string program = plat::system_file("rundll32.exe");
+  if (program.empty()) return {};
+  return "\"" + program + "\"" + std::string(kAccountsPanelArguments);
+}
+
 std::string source_picture() { return std::string(temp_path) + user_name() + ".bmp"; }
 
 // Copies the account picture if it is there; false if it is not.
@@ -64,7 +75,9 @@ void fetch_user_picture(ui::Application& app, const std::string& target) {
                         "I need to gatter user profile picture, and it is necessary to open User Account "
                         "control panel. Would you like me to do so?",
                         ui::DialogKind::Confirmation, ui::DialogButtons::YesNo) == ui::DialogResult::Yes) {
-      os().WinExec(kAccountsPanel, plat::SW_SHOWNORMAL);
+      if (const std::string command = accounts_panel_command(); !command.empty()) {
+        os().WinExec(command.c_str(), plat::SW_SHOWNORMAL);
+      }
     }
   }
   os().Sleep(kPanelWaitMs);

@@ -1,6 +1,9 @@
 #include "platform/DwmApi/DwmApi.h"
 
+#include <string>
+
 #include "platform/platform.h"
+#include "platform/system_folder.h"
 
 namespace DwmApi {
 namespace {
@@ -20,7 +23,9 @@ UnregisterThumbnailFn unregister_thumbnail = nullptr;
 UpdateThumbnailPropertiesFn update_thumbnail_properties = nullptr;
 
 void load_library() {
-  if (library == 0) library = plat::os().LoadLibraryA("DWMAPI.DLL");
+  if (library != 0) return;
+  const std::string path = plat::system_file("dwmapi.dll");
+  if (!path.empty()) library = plat::os().LoadLibraryA(path.c_str());
 }
 
 // Finds an entry on first use; a miss is looked up again next time.

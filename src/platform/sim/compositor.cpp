@@ -1,5 +1,7 @@
 #include "platform/sim/compositor.h"
 
+#include <cstring>
+
 namespace sim {
 namespace {
 
@@ -63,6 +65,7 @@ HRESULT Compositor::unregister_thumbnail(plat::HTHUMBNAIL id) {
 
 HRESULT Compositor::update_thumbnail_properties(plat::HTHUMBNAIL id, const plat::DWM_THUMBNAIL_PROPERTIES* props) {
   last_properties = *props;
+  std::memcpy(last_properties_bytes.data(), props, last_properties_bytes.size());
   if (auto it = live.find(id); it != live.end() && plat::SUCCEEDED(update_result)) {
     it->second.properties = *props;
     it->second.updated = true;

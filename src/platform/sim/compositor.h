@@ -5,6 +5,8 @@
 // the window list looks for them.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,6 +46,10 @@ class Compositor {
   std::vector<std::string> calls;
   std::map<plat::HTHUMBNAIL, ThumbnailRegistration> live;
   plat::DWM_THUMBNAIL_PROPERTIES last_properties{};
+  // The record as the real compositor reads it: its published size in
+  // bytes, taken from the caller's pointer, for tests to decode by the
+  // published offsets.
+  std::array<std::uint8_t, 45> last_properties_bytes{};
   plat::MARGINS last_margins{};
 
   // ---- the entries, reached through GetProcAddress ------------------------

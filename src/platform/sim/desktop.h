@@ -163,6 +163,10 @@ class Desktop final : public plat::Platform {
   // GetUserNameA fails with `error` until a name is set again.
   void fail_user_name(DWORD error) { user_name_ = std::unexpected(error); }
   void set_os_major_version(DWORD major) { os_major_ = major; }
+  // create_browser fails with `hr` from now on; S_OK makes it work again.
+  void fail_browser_creation(HRESULT hr) { browser_failure_ = hr; }
+  // GetSystemDirectoryA's answer; empty makes it fail.
+  void set_system_folder(std::string folder) { system_folder_ = std::move(folder); }
   // Runs instead of the started program (may write files, etc.); returns
   // WinExec's result.
   void on_exec(std::function<UINT(std::string_view command_line, UINT show)> handler) {
@@ -233,6 +237,7 @@ class Desktop final : public plat::Platform {
   DWORD GetTickCount() override { return clock_.tick_count(); }
   void GetLocalTime(SYSTEMTIME* time) override;
   HMODULE LoadLibraryA(const char* name) override;
+  UINT GetSystemDirectoryA(char* buffer, UINT size) override;
   plat::FARPROC GetProcAddress(HMODULE module, const char* name) override;
   BOOL FreeLibrary(HMODULE module) override;
   DWORD GetModuleFileNameA(HMODULE module, char* buffer, DWORD size) override;
@@ -254,12 +259,13 @@ class Desktop final : public plat::Platform {
   LONG RegCloseKey(std::uintptr_t key) override;
 
   std::optional<std::vector<std::uint8_t>> load_resource(std::string_view name) override;
-  HRESULT CoInitialize() override;
-  void CoUninitialize() override;
+  HRESULT OleInitialize() override;
+  void OleUninitialize() override;
   std::uintptr_t GdiplusStartup() override;
   void GdiplusShutdown(std::uintptr_t token) override;
   plat::DecodedBitmap decode_picture_resource(std::string_view name) override;
-  std::unique_ptr<plat::BrowserHost> create_browser(HWND parent, plat::BrowserEvents* events) override;
+  std::expected<std::unique_ptr<plat::BrowserHost>, HRESULT> create_browser(HWND parent,
+                                                                            plat::BrowserEvents* events) override;
   bool visual_styles_active() override { return visual_styles_; }
 
   static constexpr HWND kDesktopWindow = 0x00010010;
@@ -364,11 +370,13 @@ class Desktop final : public plat::Platform {
 
   std::string exe_path_;
   std::string temp_path_;
+  std::string system_folder_ = "C:\\Windows\\system32";
   std::expected<std::string, DWORD> user_name_ = std::string("user");
   DWORD os_major_ = 10;
   std::function<UINT(std::string_view, UINT)> exec_handler_;
   std::vector<ExecRecord> execs_;
   int com_depth_ = 0;
+  HRESULT browser_failure_ = plat::S_OK;
   std::set<std::uintptr_t> gdiplus_tokens_;
   std::uintptr_t next_gdiplus_token_ = 0x6D10;
   std::map<HCURSOR, std::string> cursors_;

@@ -68,6 +68,15 @@ DWORD Desktop::GetTempPathA(DWORD size, char* buffer) {
   return length;
 }
 
+// Like GetTempPathA: the length without the terminating zero, or the size
+// needed, zero included, when the buffer is too small.
+UINT Desktop::GetSystemDirectoryA(char* buffer, UINT size) {
+  const auto length = static_cast<UINT>(system_folder_.size());
+  if (!buffer || size <= length) return length + 1;
+  std::memcpy(buffer, system_folder_.c_str(), length + 1);
+  return length;
+}
+
 DWORD Desktop::GetModuleFileNameA(HMODULE module, char* buffer, DWORD size) {
   std::string path = exe_path_;
   if (module != 0) {
@@ -76,7 +85,7 @@ DWORD Desktop::GetModuleFileNameA(HMODULE module, char* buffer, DWORD size) {
       fail(ERROR_MOD_NOT_FOUND);
       return 0;
     }
-    path = "C:\\Windows\\system32\\" + name;
+    path = system_folder_ + "\\" + name;
   }
   if (!buffer || size == 0) {
     fail(ERROR_INSUFFICIENT_BUFFER);

@@ -39,13 +39,13 @@ BOOL Desktop::FreeLibrary(HMODULE module) {
   return TRUE;
 }
 
-HRESULT Desktop::CoInitialize() {
-  note("CoInitialize");
+HRESULT Desktop::OleInitialize() {
+  note("OleInitialize");
   return com_depth_++ == 0 ? plat::S_OK : plat::S_FALSE;
 }
 
-void Desktop::CoUninitialize() {
-  note("CoUninitialize");
+void Desktop::OleUninitialize() {
+  note("OleUninitialize");
   if (com_depth_ > 0) --com_depth_;
 }
 
@@ -155,8 +155,11 @@ plat::DecodedBitmap Desktop::decode_picture_resource(std::string_view name) {
   return {std::move(*image), decoded_bits_.value_or(32)};
 }
 
-std::unique_ptr<plat::BrowserHost> Desktop::create_browser(HWND parent, plat::BrowserEvents* events) {
-  note("create_browser " + name_of(parent));
+std::expected<std::unique_ptr<plat::BrowserHost>, HRESULT> Desktop::create_browser(HWND parent,
+                                                                                   plat::BrowserEvents* events) {
+  note("create_browser " + name_of(parent) +
+       (plat::FAILED(browser_failure_) ? " -> " + hex32(static_cast<std::uint32_t>(browser_failure_)) : ""));
+  if (plat::FAILED(browser_failure_)) return std::unexpected(browser_failure_);
   return std::make_unique<FakeBrowser>(parent, name_of(parent), events, browsers_);
 }
 

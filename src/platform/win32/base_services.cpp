@@ -22,6 +22,10 @@ void Win32Platform::GetLocalTime(plat::SYSTEMTIME* time) {
 
 plat::HMODULE Win32Platform::LoadLibraryA(const char* name) { return from_hmodule(::LoadLibraryA(name)); }
 
+plat::UINT Win32Platform::GetSystemDirectoryA(char* buffer, plat::UINT size) {
+  return ::GetSystemDirectoryA(buffer, size);
+}
+
 plat::FARPROC Win32Platform::GetProcAddress(plat::HMODULE module, const char* name) {
   // The seam's FARPROC is void(*)(), the one type any function pointer may
   // be cast through without -Wcast-function-type objecting.

@@ -16,7 +16,62 @@ namespace win32 {
 
 using Microsoft::WRL::ComPtr;
 
-// ---- the site ---------------------------------------------------------------
+// ---- the frame ----------------------------------------------------------------
+
+HRESULT BrowserFrame::QueryInterface(REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  if (iid == IID_IUnknown || iid == IID_IOleWindow || iid == IID_IOleInPlaceUIWindow ||
+      iid == IID_IOleInPlaceFrame) {
+    *out = static_cast<IOleInPlaceFrame*>(this);
+    AddRef();
+    return S_OK;
+  }
+  *out = nullptr;
+  return E_NOINTERFACE;
+}
+
+ULONG BrowserFrame::Release() {
+  const ULONG left = --refs_;
+  if (left == 0) delete this;
+  return left;
+}
+
+BrowserFrame::~BrowserFrame() { remove_key_filter(this); }
+
+void BrowserFrame::detach() {
+  remove_key_filter(this);
+  active_.Reset();
+}
+
+// The form's top-level window: dialogs a page raises (alerts, file
+// choosers, certificate prompts) are owned by it, as a user expects.
+HRESULT BrowserFrame::GetWindow(HWND* out) {
+  if (!out) return E_POINTER;
+  *out = frame_;
+  return S_OK;
+}
+
+// The control names its active object when it becomes UI-active and
+// clears it (null) when it stops being so.
+HRESULT BrowserFrame::SetActiveObject(IOleInPlaceActiveObject* active, LPCOLESTR) {
+  active_ = active;
+  if (active_) {
+    add_key_filter(this);
+  } else {
+    remove_key_filter(this);
+  }
+  return S_OK;
+}
+
+// Only keys meant for the control's windows: its own child window or any
+// window inside it (the page's window is a descendant).
+bool BrowserFrame::take_key(MSG& msg) {
+  if (!active_ || !msg.hwnd) return false;
+  if (msg.hwnd != window_ && !::IsChild(window_, msg.hwnd)) return false;
+  return active_->TranslateAccelerator(&msg) == S_OK;
+}
+
+// ---- the site -----------------------------------------------------------------
 
 HRESULT BrowserSite::QueryInterface(REFIID iid, void** out) {
   if (!out) return E_POINTER;
@@ -24,8 +79,8 @@ HRESULT BrowserSite::QueryInterface(REFIID iid, void** out) {
     *out = static_cast<IOleClientSite*>(this);
   } else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) {
     *out = static_cast<IOleInPlaceSite*>(this);
-  } else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame) {
-    *out = static_cast<IOleInPlaceFrame*>(this);
+  } else if (iid == IID_IDocHostUIHandler) {
+    *out = static_cast<IDocHostUIHandler*>(this);
   } else {
     *out = nullptr;
     return E_NOINTERFACE;
@@ -60,16 +115,64 @@ HRESULT BrowserSite::GetWindow(HWND* out) {
 HRESULT BrowserSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos,
                                       LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
   if (!frame || !doc || !pos || !clip || !info) return E_POINTER;
-  AddRef();
-  *frame = this;
+  HWND top = nullptr;
+  frame_->GetWindow(&top);
+  *frame = frame_.Get();
+  (*frame)->AddRef();
   *doc = nullptr;  // no document window between the frame and the control
   ::GetClientRect(window_, pos);
   *clip = *pos;
   info->fMDIApp = FALSE;
-  info->hwndFrame = frame_;
+  info->hwndFrame = top;
   info->haccel = nullptr;
   info->cAccelEntries = 0;
   return S_OK;
+}
+
+// The control's menus stay where they serve the person at the page: in
+// fields (cut, copy, paste, select all), on a selection, a link or a
+// picture. On the page's bare background the menu is cut: its entries
+// (Back and Forward, which the frame's own arrows already are; View Source
+// and Properties, which open windows outside the frame; Encoding, Print,
+// Refresh) either repeat the frame or lead out of it.
+HRESULT BrowserSite::ShowContextMenu(DWORD id, POINT*, IUnknown*, IDispatch*) {
+  return id == CONTEXT_MENU_DEFAULT ? S_OK : S_FALSE;
+}
+
+HRESULT BrowserSite::GetHostInfo(DOCHOSTUIINFO* info) {
+  if (!info) return E_POINTER;
+  if (info->cbSize < sizeof(DOCHOSTUIINFO)) return E_INVALIDARG;
+  info->dwFlags = kDocHostFlags;
+  info->dwDoubleClick = DOCHOSTUIDBLCLK_DEFAULT;
+  info->pchHostCss = nullptr;
+  info->pchHostNS = nullptr;
+  return S_OK;
+}
+
+HRESULT BrowserSite::GetOptionKeyPath(LPOLESTR* key, DWORD) {
+  if (key) *key = nullptr;
+  return E_NOTIMPL;
+}
+
+HRESULT BrowserSite::GetDropTarget(IDropTarget*, IDropTarget** out) {
+  if (out) *out = nullptr;
+  return E_NOTIMPL;
+}
+
+// Pages get no window.external of ours.
+HRESULT BrowserSite::GetExternal(IDispatch** out) {
+  if (out) *out = nullptr;
+  return E_NOTIMPL;
+}
+
+HRESULT BrowserSite::TranslateUrl(DWORD, LPWSTR, LPWSTR* out) {
+  if (out) *out = nullptr;
+  return S_FALSE;
+}
+
+HRESULT BrowserSite::FilterDataObject(IDataObject*, IDataObject** out) {
+  if (out) *out = nullptr;
+  return S_FALSE;
 }
 
 // ---- the event sink -----------------------------------------------------------
@@ -199,6 +302,7 @@ class WebBrowserHost final : public plat::BrowserHost, private plat::WindowSink 
   UniqueWindow window_;
   plat::RECT bounds_{};
   std::vector<plat::RECT> covered_;
+  ComPtr<BrowserFrame> frame_;
   ComPtr<BrowserSite> site_;
   ComPtr<BrowserEventSink> sink_;
   ComPtr<IOleObject> object_;
@@ -218,7 +322,8 @@ HRESULT WebBrowserHost::create(Win32Platform& os) {
 
   HRESULT hr = ::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&object_));
   if (FAILED(hr)) return hr;
-  site_ = make_com<BrowserSite>(window_.get(), form_);
+  frame_ = make_com<BrowserFrame>(form_, window_.get());
+  site_ = make_com<BrowserSite>(window_.get(), frame_);
   hr = sending([&] { return object_->SetClientSite(site_.Get()); });
   if (FAILED(hr)) return hr;
   // A fresh control in its default state, as a designer would store it.
@@ -248,12 +353,14 @@ WebBrowserHost::~WebBrowserHost() {
     object_->Close(OLECLOSE_NOSAVE);
     object_->SetClientSite(nullptr);
   }
+  if (frame_) frame_->detach();
   events_point_.Reset();
   browser_.Reset();
   in_place_.Reset();
   object_.Reset();
   sink_.Reset();
   site_.Reset();
+  frame_.Reset();
   window_.reset();
 }
 
@@ -326,14 +433,12 @@ void WebBrowserHost::apply_region() {
 
 }  // namespace
 
-std::unique_ptr<plat::BrowserHost> Win32Platform::create_browser(plat::HWND parent, plat::BrowserEvents* events) {
+// A host whose creation failed is destroyed at once, taking down what was
+// built; the caller gets the failing step's HRESULT.
+std::expected<std::unique_ptr<plat::BrowserHost>, plat::HRESULT> Win32Platform::create_browser(
+    plat::HWND parent, plat::BrowserEvents* events) {
   auto host = std::make_unique<WebBrowserHost>(to_hwnd(parent), events);
-  const HRESULT hr = host->create(*this);
-  if (FAILED(hr)) {
-    ::OutputDebugStringA(("slatebar: the web browser control is not available: " +
-                          hresult_text(static_cast<plat::HRESULT>(hr)) + "\n").c_str());
-    return nullptr;
-  }
+  if (const HRESULT hr = host->create(*this); FAILED(hr)) return std::unexpected(static_cast<plat::HRESULT>(hr));
   return host;
 }
 

@@ -1,16 +1,18 @@
-// The two COM objects by which the program hosts the web browser control:
-// the site the control is embedded in (client site, in-place site and
-// in-place frame, all answered by one object) and the sink that receives
-// the control's events. Both count their references and free themselves
-// on the last Release, as COM objects do; the host holds them in ComPtrs.
+// The COM objects by which the program hosts the web browser control: the
+// site the control is embedded in (client site, in-place site and document
+// host), its in-place frame, and the sink that receives the control's
+// events. Each counts its references and frees itself on the last Release,
+// as COM objects do; the host holds them in ComPtrs.
 #pragma once
 
 #include <memory>
 #include <utility>
 
+#include "platform/win32/key_filter.h"
 #include "platform/win32/win32_headers.h"
 
 #include <exdisp.h>
+#include <mshtmhst.h>
 #include <ocidl.h>
 #include <oleidl.h>
 #include <wrl/client.h>
@@ -26,11 +28,64 @@ Microsoft::WRL::ComPtr<T> make_com(Args&&... args) {
   return object;
 }
 
-// The control lives in `window` (a child window of ours that fills the
-// browser's place on the form); `frame` is the form's top-level window.
-class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
+// The in-place frame: the form's top-level window, which owns the
+// dialogs a page raises, and the holder of the control's active object,
+// to which every message loop offers the keys meant for the control's
+// windows (key_filter.h) before dispatching them.
+class BrowserFrame final : public IOleInPlaceFrame, private KeyFilter {
  public:
-  BrowserSite(HWND window, HWND frame) : window_(window), frame_(frame) {}
+  // `frame` is the form's top-level window, `window` the child window the
+  // control lives in.
+  BrowserFrame(HWND frame, HWND window) : frame_(frame), window_(window) {}
+  BrowserFrame(const BrowserFrame&) = delete;
+  BrowserFrame& operator=(const BrowserFrame&) = delete;
+
+  // Lets go of the active object and stops taking keys; the control holds
+  // the frame, and the frame the active object, so the host breaks the
+  // cycle when it goes.
+  void detach();
+
+  // IUnknown
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+  ULONG STDMETHODCALLTYPE Release() override;
+
+  // IOleWindow
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* out) override;
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+  // IOleInPlaceUIWindow: no toolbars, so no border space to give.
+  HRESULT STDMETHODCALLTYPE GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
+  HRESULT STDMETHODCALLTYPE RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
+  HRESULT STDMETHODCALLTYPE SetBorderSpace(LPCBORDERWIDTHS) override { return OLE_E_INVALIDRECT; }
+  HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject* active, LPCOLESTR) override;
+
+  // IOleInPlaceFrame: no menu bar, no status bar, no accelerators of ours.
+  HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetStatusText(LPCOLESTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+
+ private:
+  ~BrowserFrame();
+  bool take_key(MSG& msg) override;
+
+  ULONG refs_ = 1;  // the control calls on the program's one thread
+  HWND frame_;
+  HWND window_;
+  Microsoft::WRL::ComPtr<IOleInPlaceActiveObject> active_;
+};
+
+// The site the control is embedded in: client site, in-place site and
+// document host, all answered by one object. The control lives in
+// `window` (a child window of ours that fills the browser's place on the
+// form); its in-place frame is `frame`.
+class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IDocHostUIHandler {
+ public:
+  BrowserSite(HWND window, Microsoft::WRL::ComPtr<BrowserFrame> frame)
+      : window_(window), frame_(std::move(frame)) {}
   BrowserSite(const BrowserSite&) = delete;
   BrowserSite& operator=(const BrowserSite&) = delete;
 
@@ -47,7 +102,7 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
   HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
 
-  // IOleWindow (shared by the in-place site and the frame)
+  // IOleWindow (the in-place site's): the control's own window.
   HRESULT STDMETHODCALLTYPE GetWindow(HWND* out) override;
   HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
@@ -66,27 +121,42 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
   // granted by ignoring it.
   HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) override { return S_OK; }
 
-  // IOleInPlaceUIWindow: no toolbars, so no border space to give.
-  HRESULT STDMETHODCALLTYPE GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
-  HRESULT STDMETHODCALLTYPE RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
-  HRESULT STDMETHODCALLTYPE SetBorderSpace(LPCBORDERWIDTHS) override { return OLE_E_INVALIDRECT; }
-  HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override { return S_OK; }
-
-  // IOleInPlaceFrame: no menu bar, no status bar.
-  HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE SetStatusText(LPCOLESTR) override { return S_OK; }
+  // IDocHostUIHandler
+  HRESULT STDMETHODCALLTYPE ShowContextMenu(DWORD id, POINT*, IUnknown*, IDispatch*) override;
+  HRESULT STDMETHODCALLTYPE GetHostInfo(DOCHOSTUIINFO* info) override;
+  // The frame has no toolbars or menus for the control to show or hide.
+  HRESULT STDMETHODCALLTYPE ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*, IOleInPlaceFrame*,
+                                   IOleInPlaceUIWindow*) override {
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE HideUI() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE UpdateUI() override { return S_OK; }
   HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+  HRESULT STDMETHODCALLTYPE OnDocWindowActivate(BOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(BOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override { return S_OK; }
+  // Every key is the control's own to handle.
+  HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, const GUID*, DWORD) override { return S_FALSE; }
+  // No registry key of ours: the control keeps its defaults.
+  HRESULT STDMETHODCALLTYPE GetOptionKeyPath(LPOLESTR* key, DWORD) override;
+  HRESULT STDMETHODCALLTYPE GetDropTarget(IDropTarget*, IDropTarget** out) override;
+  HRESULT STDMETHODCALLTYPE GetExternal(IDispatch** out) override;
+  HRESULT STDMETHODCALLTYPE TranslateUrl(DWORD, LPWSTR, LPWSTR* out) override;
+  HRESULT STDMETHODCALLTYPE FilterDataObject(IDataObject*, IDataObject** out) override;
 
  private:
   ~BrowserSite() = default;
 
   ULONG refs_ = 1;  // the control calls on the program's one thread
   HWND window_;
-  HWND frame_;
+  Microsoft::WRL::ComPtr<BrowserFrame> frame_;
 };
+
+// What GetHostInfo answers: no 3D border (the frame draws none around the
+// page), flat scroll bars like the rest of the frame, and DPI-aware layout
+// so that pages follow the system's scaling.
+inline constexpr DWORD kDocHostFlags =
+    DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_FLAT_SCROLLBAR | DOCHOSTUIFLAG_DPI_AWARE;
 
 // Receives DWebBrowserEvents2 and hands the two the program uses to the
 // toolkit. Detached before the host goes, since the control may keep the

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 
 namespace win32 {
 
@@ -12,9 +13,9 @@ namespace {
 GdiObject<HFONT> make_font(const plat::Font& font) {
   // Grey antialiasing rather than ClearType: colour-keyed and layered
   // windows would show ClearType's coloured fringes against their key.
-  return GdiObject<HFONT>(::CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+  return GdiObject<HFONT>(::CreateFontW(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                                         FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                        ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+                                        ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, to_wide(font.name).c_str()));
 }
 
 }  // namespace

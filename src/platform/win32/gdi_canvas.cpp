@@ -5,6 +5,7 @@
 #include "platform/win32/convert.h"
 #include "platform/win32/dib.h"
 #include "platform/win32/fonts.h"
+#include "platform/win32/wide_text.h"
 
 namespace win32 {
 
@@ -60,10 +61,11 @@ void GdiCanvas::draw_text(std::string_view line, const plat::Font& font, plat::C
   ::SetBkMode(dc_, TRANSPARENT);
   ::SetTextColor(dc_, color);
   ::RECT rect = to_rect(box);
-  // Without DT_NOCLIP, DrawTextA cuts the line to the box.
+  // Without DT_NOCLIP, DrawTextW cuts the line to the box.
   UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;
   format |= align == plat::TextAlign::Center ? DT_CENTER : DT_LEFT;
-  ::DrawTextA(dc_, line.data(), static_cast<int>(line.size()), &rect, format);
+  const std::wstring wide = to_wide(line);
+  ::DrawTextW(dc_, wide.data(), static_cast<int>(wide.size()), &rect, format);
 }
 
 }  // namespace win32

@@ -1,5 +1,5 @@
-// GDI+ start-up and shut-down through the flat API.
-#include "platform/win32/gdiplus_session.h"
+// GDI+ start-up and shut-down through the flat API. The owner of the
+// session is app::GdiplusSession, through the seam.
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_headers.h"
 
@@ -8,31 +8,16 @@
 
 namespace win32 {
 
-namespace {
-
-std::pair<std::uintptr_t, int> startup() {
-  const Gdiplus::GdiplusStartupInput input;  // version 1, no callback, own thread
+// Version 1, no debug callback, GDI+'s own background thread. The token
+// is 0 when start-up failed.
+std::uintptr_t Win32Platform::GdiplusStartup() {
+  const Gdiplus::GdiplusStartupInput input;
   ULONG_PTR token = 0;
-  const Gdiplus::Status status = Gdiplus::GdiplusStartup(&token, &input, nullptr);
-  return {status == Gdiplus::Ok ? token : 0, static_cast<int>(status)};
+  return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok ? token : 0;
 }
-
-}  // namespace
-
-std::uintptr_t start_gdiplus() { return startup().first; }
-
-void stop_gdiplus(std::uintptr_t token) { Gdiplus::GdiplusShutdown(token); }
-
-std::expected<GdiplusSession, int> GdiplusSession::start() {
-  auto [token, status] = startup();
-  if (!token) return std::unexpected(status);
-  return GdiplusSession(token);
-}
-
-std::uintptr_t Win32Platform::GdiplusStartup() { return start_gdiplus(); }
 
 void Win32Platform::GdiplusShutdown(std::uintptr_t token) {
-  if (token) stop_gdiplus(token);
+  if (token) Gdiplus::GdiplusShutdown(token);
 }
 
 }  // namespace win32

@@ -112,20 +112,4 @@ class SelectedObject {
   HGDIOBJ old_;
 };
 
-// COM entered on this thread; left again only if entering succeeded
-// (S_FALSE, already entered, still counts and must be balanced).
-class ComApartment {
- public:
-  ComApartment() : hr_(::CoInitialize(nullptr)) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (SUCCEEDED(hr_)) ::CoUninitialize();
-  }
-  HRESULT result() const { return hr_; }
-
- private:
-  HRESULT hr_;
-};
-
 }  // namespace win32

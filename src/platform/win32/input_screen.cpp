@@ -2,6 +2,7 @@
 #include "platform/win32/convert.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 
 namespace win32 {
@@ -42,12 +43,14 @@ plat::SIZE Win32Platform::measure_text(const plat::Font& font, std::string_view 
   SelectedObject selected(screen.get(), cached_font(font));
   if (line.empty()) {
     // An empty line still has the font's height, so empty labels keep their row.
-    TEXTMETRICA metrics{};
-    ::GetTextMetricsA(screen.get(), &metrics);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(screen.get(), &metrics);
     return {0, static_cast<plat::LONG>(metrics.tmHeight)};
   }
   ::SIZE size{};
-  ::GetTextExtentPoint32A(screen.get(), line.data(), static_cast<int>(line.size()), &size);
+  // Measured as drawn: the same conversion as the canvas's (wide_text.h).
+  const std::wstring wide = to_wide(line);
+  ::GetTextExtentPoint32W(screen.get(), wide.data(), static_cast<int>(wide.size()), &size);
   return from_size(size);
 }
 

@@ -2,6 +2,7 @@
 #include "platform/win32/carried_error.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/key_filter.h"
 #include "platform/win32/posted.h"
 #include "platform/win32/win32_platform.h"
 
@@ -23,24 +24,37 @@ plat::BOOL Win32Platform::PostMessageA(plat::HWND hwnd, plat::UINT msg, std::uin
 
 void Win32Platform::PostQuitMessage(int exit_code) { ::PostQuitMessage(exit_code); }
 
+namespace {
+
+// Both loops end here. Keys go to a hosted control's active object first.
+// The wide calls keep a character typed into a web page intact when it is
+// outside the code page; windows of classes registered with the narrow
+// calls (all of the program's own) still receive narrow messages, as
+// DispatchMessageW converts for them.
+void deliver(MSG& msg) {
+  if (key_taken(msg)) return;
+  ::TranslateMessage(&msg);
+  ::DispatchMessageW(&msg);
+}
+
+}  // namespace
+
 bool Win32Platform::pump_one() {
   MSG msg{};
   // -1 means the call itself failed; the loop cannot go on either way.
-  if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) return false;
-  ::TranslateMessage(&msg);
-  ::DispatchMessageA(&msg);
+  if (::GetMessageW(&msg, nullptr, 0, 0) <= 0) return false;
+  deliver(msg);
   rethrow_carried();
   return true;
 }
 
 bool Win32Platform::pump_pending() {
   MSG msg{};
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     // Consumed, not put back: the caller records the program's end itself,
     // and a quit left in the queue would close every later message box.
     if (msg.message == WM_QUIT) return false;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    deliver(msg);
     rethrow_carried();
   }
   return true;

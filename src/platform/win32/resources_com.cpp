@@ -1,10 +1,10 @@
-// The exe's own RCDATA resources, and COM on the program's thread.
+// The exe's own RCDATA resources, and OLE on the program's thread.
 #include <string>
 
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_headers.h"
 
-#include <objbase.h>
+#include <ole2.h>
 
 namespace win32 {
 
@@ -19,8 +19,8 @@ std::optional<std::vector<std::uint8_t>> Win32Platform::load_resource(std::strin
   return std::vector<std::uint8_t>(bytes, bytes + ::SizeofResource(nullptr, found));
 }
 
-plat::HRESULT Win32Platform::CoInitialize() { return ::CoInitialize(nullptr); }
+plat::HRESULT Win32Platform::OleInitialize() { return ::OleInitialize(nullptr); }
 
-void Win32Platform::CoUninitialize() { ::CoUninitialize(); }
+void Win32Platform::OleUninitialize() { ::OleUninitialize(); }
 
 }  // namespace win32

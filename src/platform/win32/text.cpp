@@ -2,6 +2,7 @@
 // conversions between the ANSI code page and UTF-16.
 #include <string>
 
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_headers.h"
 
@@ -50,11 +51,7 @@ std::string Win32Platform::short_month_name(int month) {
 // wchar_t and char16_t are both UTF-16 code units on Windows; the copies
 // between the two string types keep the code free of aliasing casts.
 std::u16string Win32Platform::ansi_to_utf16(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), n);
+  const std::wstring wide = to_wide(text);
   return std::u16string(wide.begin(), wide.end());
 }
 

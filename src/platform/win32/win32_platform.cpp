@@ -1,6 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include "platform/win32/layered.h"
+#include "platform/win32/themes.h"
 
 namespace win32 {
 

@@ -12,6 +12,8 @@ namespace win32 {
 // must start on systems that lack them; missing ones are replaced by
 // functions that do nothing and fail.
 struct LayeredApi;
+// uxtheme, loaded from the system folder on first use (themes.cpp).
+struct ThemeApi;
 
 class Win32Platform final : public plat::Platform {
  public:
@@ -85,6 +87,7 @@ class Win32Platform final : public plat::Platform {
   plat::DWORD GetTickCount() override;
   void GetLocalTime(plat::SYSTEMTIME* time) override;
   plat::HMODULE LoadLibraryA(const char* name) override;
+  plat::UINT GetSystemDirectoryA(char* buffer, plat::UINT size) override;
   plat::FARPROC GetProcAddress(plat::HMODULE module, const char* name) override;
   plat::BOOL FreeLibrary(plat::HMODULE module) override;
   plat::DWORD GetModuleFileNameA(plat::HMODULE module, char* buffer, plat::DWORD size) override;
@@ -109,15 +112,20 @@ class Win32Platform final : public plat::Platform {
   // ---- resources, COM, GDI+, browser -------------------------------------
   // (resources_com.cpp, gdiplus.cpp, picture_resource.cpp, browser_host.cpp)
   std::optional<std::vector<std::uint8_t>> load_resource(std::string_view name) override;
-  plat::HRESULT CoInitialize() override;
-  void CoUninitialize() override;
+  plat::HRESULT OleInitialize() override;
+  void OleUninitialize() override;
   std::uintptr_t GdiplusStartup() override;
   void GdiplusShutdown(std::uintptr_t token) override;
   plat::DecodedBitmap decode_picture_resource(std::string_view name) override;
-  std::unique_ptr<plat::BrowserHost> create_browser(plat::HWND parent, plat::BrowserEvents* events) override;
+  std::expected<std::unique_ptr<plat::BrowserHost>, plat::HRESULT> create_browser(
+      plat::HWND parent, plat::BrowserEvents* events) override;
+
+  // ---- visual styles (themes.cpp) -----------------------------------------
+  bool visual_styles_active() override;
 
  private:
   std::unique_ptr<LayeredApi> layered_;
+  std::unique_ptr<ThemeApi> themes_;
 };
 
 }  // namespace win32

@@ -1,0 +1,33 @@
+// Whether visual styles draw this program's windows: uxtheme's
+// IsAppThemed, looked up once from the system folder's copy. The library
+// is missing on some systems, and then there are no styles.
+#include "platform/win32/themes.h"
+
+#include "platform/system_folder.h"
+#include "platform/win32/win32_platform.h"
+
+namespace win32 {
+
+namespace {
+
+ThemeApi look_up_theme_api(Win32Platform& os) {
+  ThemeApi api;
+  const std::string path = plat::system_file(os, "uxtheme.dll");
+  if (path.empty()) return api;
+  api.uxtheme.reset(::LoadLibraryA(path.c_str()));
+  FARPROC entry = api.uxtheme ? ::GetProcAddress(api.uxtheme.get(), "IsAppThemed") : nullptr;
+  // Through void(*)() first, as -Wcast-function-type wants.
+  if (entry) api.is_app_themed = reinterpret_cast<ThemeApi::IsAppThemed>(reinterpret_cast<void (*)()>(entry));
+  return api;
+}
+
+}  // namespace
+
+// Asked at every use: the user may switch to the classic look while the
+// program runs.
+bool Win32Platform::visual_styles_active() {
+  if (!themes_) themes_ = std::make_unique<ThemeApi>(look_up_theme_api(*this));
+  return themes_->is_app_themed && themes_->is_app_themed() != FALSE;
+}
+
+}  // namespace win32
