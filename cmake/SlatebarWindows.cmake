@@ -24,7 +24,7 @@ function(slatebar_rc_files out)
 endfunction()
 
 # Compiles resources/slatebar.rc into <target>: icon, manifest, designs,
-# pictures.
+# pictures; and the version resource from resources/version.rc.in.
 function(slatebar_add_resources target)
   get_target_property(done ${target} SLATEBAR_RESOURCES_ADDED)
   if(done)
@@ -38,6 +38,10 @@ function(slatebar_add_resources target)
   if(NOT SLATEBAR_RC IN_LIST sources)
     target_sources(${target} PRIVATE ${SLATEBAR_RC})
   endif()
+  # The version resource, filled in from the project's version and names.
+  set(version_rc ${CMAKE_BINARY_DIR}/version.rc)
+  configure_file(${SLATEBAR_RESOURCES_DIR}/version.rc.in ${version_rc} @ONLY)
+  target_sources(${target} PRIVATE ${version_rc})
   set_source_files_properties(${SLATEBAR_RC} TARGET_DIRECTORY ${target} PROPERTIES
     OBJECT_DEPENDS "${deps}"
     INCLUDE_DIRECTORIES ${SLATEBAR_RESOURCES_DIR})

@@ -37,7 +37,7 @@ fi
 for dist in win64 win32; do
   dir=$root/dist/$dist
   if [[ ! -d $dir ]]; then
-    echo "not built: dist/$dist"
+    fail "dist/$dist was not assembled (both Windows builds are required)"
     continue
   fi
   checked=$((checked + 1))

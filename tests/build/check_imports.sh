@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The import tables of both built slatebar.exe (and of their dist copies):
 # only Windows system DLLs, never dwmapi.dll (the compositor is loaded by name
-# at run time, so the program starts where it is missing), and no runtime DLL
-# of the compiler (the link is fully static).
+# at run time, so the program starts where it is missing), no runtime DLL
+# of the compiler (the link is fully static); text drawn, measured and
+# pumped through the wide calls only, and OLE started rather than bare COM.
 #   check_imports.sh <source dir>
 set -uo pipefail
 root=$1
@@ -24,6 +25,20 @@ check_exe() {  # check_exe <exe> <toolchain prefix> <file format>
     return
   fi
   grep -qx kernel32.dll <<<"$dlls" || fail "$exe does not import kernel32.dll"
+  # Text reaches GDI and the message queue as UTF-16: the narrow GDI calls
+  # read the system code page, not the process's UTF-8 one. The browser
+  # needs OLE, not only COM, on the program's thread.
+  local functions name
+  functions=$("$prefix-objdump" -p "$exe" | awk 'NF == 3 && $1 ~ /^[0-9a-f]+$/ && $2 ~ /^[0-9]+$/ { print $3 }' | sort -u)
+  for name in DrawTextW GetTextExtentPoint32W GetTextMetricsW CreateFontW GetMessageW PeekMessageW \
+              DispatchMessageW OleInitialize OleUninitialize; do
+    grep -qx "$name" <<<"$functions" || fail "$exe does not import $name"
+  done
+  for name in DrawTextA GetTextExtentPoint32A GetTextMetricsA CreateFontA GetMessageA PeekMessageA \
+              DispatchMessageA CoInitialize CoUninitialize; do
+    grep -qx "$name" <<<"$functions" && fail "$exe imports $name"
+  done
+  note "$(grep -c . <<<"$functions") imported functions"
   local dll
   for dll in $dlls; do
     note "imports $dll"
@@ -39,7 +54,7 @@ for build in "${windows_builds[@]}"; do
   read -r preset prefix format dist <<<"$build"
   exe=$(built_exe "$root/build/$preset")
   if [[ -z $exe ]]; then
-    echo "not built: build/$preset has no slatebar.exe"
+    missing_build "$preset"
     continue
   fi
   check_exe "$exe" "$prefix" "$format"

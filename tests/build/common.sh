@@ -1,6 +1,7 @@
 # Shared by the build-level checks. Sourced, not run.
 # Each check prints what it looked at; failures are collected so that one
-# run names every fault, and the exit code is 0, 1, or 77 (nothing to check).
+# run names every fault, and the exit code is 0 or 1 (77, nothing to check,
+# only where nothing was looked for at all).
 
 failures=0
 checked=0
@@ -20,14 +21,20 @@ built_exe() {
   find "$dir" -name slatebar.exe -type f -not -path '*/CMakeFiles/*' | sort | head -n1
 }
 
+# Both Windows builds are required: a check that skipped the one not built
+# would pass while saying nothing about it.
+missing_build() {  # missing_build <preset>
+  fail "build/$1 has no slatebar.exe (both Windows builds are required: scripts/build $1)"
+}
+
 finish() {
-  if ((checked == 0)); then
-    echo "SKIP: nothing built to check"
-    exit 77
-  fi
   if ((failures)); then
     echo "$failures fault(s) found"
     exit 1
+  fi
+  if ((checked == 0)); then
+    echo "SKIP: nothing built to check"
+    exit 77
   fi
   echo "all $checked checked"
   exit 0
