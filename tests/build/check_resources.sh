@@ -43,7 +43,7 @@ for build in "${windows_builds[@]}"; do
   done
   grep -q '^group icon	' <<<"$listing" || fail "$exe carries no icon"
   grep -qx '24	1' <<<"$listing" || fail "$exe carries no manifest (type 24, id 1)"
-  manifest=$(wrestool -x --type=24 --name=1 "$exe" 2>/dev/null | tr -d '\r')
+  manifest=$(wrestool -x --raw --type=24 --name=1 "$exe" 2>/dev/null | tr -d '\r')
   [[ -n $manifest ]] || fail "$exe: wrestool read no manifest"
   for expect in 'name="Microsoft.Windows.Common-Controls"' 'version="6.0.0.0"' \
                 'publicKeyToken="6595b64144ccf1df"' 'level="asInvoker"' 'uiAccess="false"' \
@@ -66,7 +66,7 @@ for build in "${windows_builds[@]}"; do
   [[ $sizes == "16 32 48 256 " ]] || fail "$exe: icon sizes are [$sizes], expected [16 32 48 256 ]"
 
   # The version resource: its strings are UTF-16, each key followed by its value.
-  version=$(wrestool -x --type=16 "$exe" 2>/dev/null | strings -el)
+  version=$(wrestool -x --raw --type=16 "$exe" 2>/dev/null | strings -el)
   [[ -n $version ]] || fail "$exe carries no version resource"
   value_of() { awk -v key="$1" 'found { print; exit } $0 == key { found = 1 }' <<<"$version"; }
   for pair in "ProductName=$want_product" "FileDescription=$want_description" "FileVersion=$want_version" \
