@@ -15,6 +15,9 @@ std::filesystem::path from_env(const char* name, const char* fallback) {
 std::filesystem::path source_dir() { return from_env("SLATEBAR_E2E_SOURCE_DIR", SLATEBAR_E2E_SOURCE_DIR_DEFAULT); }
 std::filesystem::path build_dir() { return from_env("SLATEBAR_E2E_BUILD_DIR", SLATEBAR_E2E_BUILD_DIR_DEFAULT); }
 std::filesystem::path helper_exe() { return from_env("SLATEBAR_E2E_HELPER", SLATEBAR_E2E_HELPER_DEFAULT); }
+std::filesystem::path conformance_exe() {
+  return from_env("SLATEBAR_E2E_CONFORMANCE", SLATEBAR_E2E_CONFORMANCE_DEFAULT);
+}
 
 std::filesystem::path dist_dir() {
   const char* value = std::getenv("SLATEBAR_E2E_DIST");

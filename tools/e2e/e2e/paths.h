@@ -15,6 +15,9 @@ std::filesystem::path build_dir();
 std::filesystem::path dist_dir();
 // SLATEBAR_E2E_HELPER, else the helper exe of the x86_64 MinGW build.
 std::filesystem::path helper_exe();
+// SLATEBAR_E2E_CONFORMANCE, else the conformance table's exe of the x86_64
+// MinGW build.
+std::filesystem::path conformance_exe();
 // The Wine prefix, made once per build folder and reused.
 std::filesystem::path prefix_dir();
 // Per test group copies of the distributable folder and process logs.

@@ -1,0 +1,63 @@
+#include "deviations.h"
+
+#include <string>
+
+#include "row.h"
+
+namespace conformance {
+
+const std::map<std::string_view, std::string_view>& sim_deviations() {
+  static const std::map<std::string_view, std::string_view> list = {
+      {"box_is_an_owned_active_window", "a message box is no window: not in the z-order, not active"},
+      {"box_stays_out_of_the_topmost_band", "a message box is no window"},
+      {"box_owned_by_topmost_window_is_topmost", "a message box is no window"},
+      {"sw_showna_hidden", "SW_SHOWNA shows without raising"},
+      {"sw_showna_visible", "SW_SHOWNA leaves a visible window where it is"},
+      {"owner_raises_its_owned_windows", "owned windows do not move with their owner"},
+      {"owned_window_raises_its_owner", "an owner does not move with its owned window"},
+      {"topmost_owner_makes_owned_topmost", "topmost status does not pass to owned windows"},
+      {"message_order", "due timers are dispatched before paints"},
+      {"async_key_state_low_bit", "no low bit: 0 after a whole click"},
+  };
+  return list;
+}
+
+const std::map<std::string_view, std::string_view>& wine_deviations() {
+  static const std::map<std::string_view, std::string_view> list = {
+      {"owned_window_raises_its_owner",
+       "the owner keeps its place, as with SWP_NOOWNERZORDER; measured under Wine 8 here, and no test in Wine's "
+       "dlls/user32/tests/win.c covers raising an owned window without the flag"},
+      {"set_foreground_window",
+       "the window becomes the foreground window but keeps its place in the z-order; measured under Wine 8 "
+       "with the prefix's X11 driver unmanaged (no window manager to raise it); Wine's "
+       "dlls/user32/tests/win.c test_SetForegroundWindow checks the activation only, not the z-order"},
+      {"click_activates_and_raises",
+       "the clicked window is activated but keeps its place in the z-order; measured under Wine 8 with the "
+       "prefix's X11 driver unmanaged; no Wine test covers the z-order after a click"},
+  };
+  return list;
+}
+
+namespace {
+
+std::string status(const std::map<std::string_view, std::string_view>& list, std::string_view id) {
+  const auto it = list.find(id);
+  return it == list.end() ? "holds" : "differs: " + std::string(it->second);
+}
+
+}  // namespace
+
+std::string markdown_table() {
+  std::string out;
+  for (const Row& row : rows()) {
+    out += "### `" + std::string(row.id) + "`\n\n";
+    out += "- Situation: " + std::string(row.situation) + ".\n";
+    out += "- Windows: " + std::string(row.windows_does) + ".\n";
+    out += "- Evidence: " + std::string(row.evidence) + ".\n";
+    out += "- Simulated desktop: " + status(sim_deviations(), row.id) + ".\n";
+    out += "- Wine: " + status(wine_deviations(), row.id) + ".\n\n";
+  }
+  return out;
+}
+
+}  // namespace conformance
