@@ -1,8 +1,10 @@
 // Idle cost, start time and memory of Slatebar against the floor program,
-// in one run, on one virtual display and one Wine prefix. Prints one
-// "key<TAB>value" line per figure on stdout for scripts/bench to tabulate;
-// progress goes to stderr.
-//   slatebar_idle_bench <floor exe> [idle seconds, default 20]
+// and the full repaints of its two screen-sized forms, on one virtual
+// display and one Wine prefix per screen size. Prints one "key<TAB>value"
+// line per figure on stdout for scripts/bench to tabulate; progress goes
+// to stderr. Idle cost and start time are measured at the first size only;
+// memory and repaints at every size, keyed "<width>x<height>.<figure>".
+//   slatebar_idle_bench <floor exe> [idle seconds, default 20; 0: none] [WxH ...]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -63,8 +66,20 @@ double ms_to_first_window(e2e::Session& s, e2e::WineProcess& p, Clock::time_poin
   fail("no window of " + p.name() + " within the first-window deadline");
 }
 
+std::string size_key(e2e::ScreenSize screen) {
+  return std::to_string(screen.width) + "x" + std::to_string(screen.height);
+}
+
+// The resident set, and the program's own part of it: without the shared
+// memory, which is where Wine's X11 driver keeps the surfaces of the
+// visible windows (on Windows the compositor holds those).
 void memory_figures(e2e::Session& s, const std::string& key, e2e::WineProcess& p, std::string_view window_class) {
-  figure(key + ".rss_kib", static_cast<double>(bench::resident_kib(p.pid())));
+  const long rss = bench::status_kib(p.pid(), "VmRSS");
+  const long shared = bench::status_kib(p.pid(), "RssShmem");
+  note(key + ": VmRSS " + std::to_string(rss) + " KiB, RssShmem " + std::to_string(shared) + " KiB, RssAnon " +
+       std::to_string(bench::status_kib(p.pid(), "RssAnon")) + " KiB");
+  figure(key + ".rss_kib", static_cast<double>(rss));
+  if (rss >= 0 && shared >= 0) figure(size_key(s.screen()) + "." + key + ".own_kib", static_cast<double>(rss - shared));
   if (auto r = s.resources_of_class(window_class)) {
     figure(key + ".private_kib", static_cast<double>(r->private_bytes / 1024));
     figure(key + ".working_set_kib", static_cast<double>(r->working_set / 1024));
@@ -76,31 +91,42 @@ void memory_figures(e2e::Session& s, const std::string& key, e2e::WineProcess& p
 }
 
 // The median duration of the full-screen paints of one form, from the
-// backend's paint log (title, size, microseconds per line).
+// backend's paint log (title, client size, microseconds and, from the
+// backend that paints only the update region, the painted size per line).
 void paint_figure(const fs::path& log, const std::string& title, const std::string& key, e2e::ScreenSize screen) {
   std::ifstream in(log);
   std::string line;
   std::vector<double> us;
-  const std::string size = std::to_string(screen.width) + "x" + std::to_string(screen.height);
+  const std::string size = size_key(screen);
   while (std::getline(in, line)) {
     std::istringstream fields(line);
-    std::string tag, t, sz, value;
+    std::string tag, t, sz, value, painted;
     if (!std::getline(fields, tag, '\t') || !std::getline(fields, t, '\t') || !std::getline(fields, sz, '\t') ||
-        !std::getline(fields, value)) {
+        !std::getline(fields, value, '\t')) {
       continue;
     }
-    if (t == title && sz == size) us.push_back(std::atof(value.c_str()));
+    const bool whole = !std::getline(fields, painted) || painted == size;
+    if (t == title && sz == size && whole) us.push_back(std::atof(value.c_str()));
   }
   if (us.empty()) {
     note("no full-screen paint of " + title + " in the paint log");
     return;
   }
   std::sort(us.begin(), us.end());
-  figure(key + ".paint_us", us[us.size() / 2]);
-  figure(key + ".paints", static_cast<double>(us.size()));
+  figure(size + "." + key + ".paint_us", us[us.size() / 2]);
+  figure(size + "." + key + ".paints", static_cast<double>(us.size()));
 }
 
-void measure_slatebar(e2e::Session& s) {
+// Full repaints on demand: the helper invalidates the whole window from
+// outside, as an exposure would, and the program paints it again.
+void repaint(e2e::Session& s, std::string_view title, int times) {
+  for (int i = 0; i < times; ++i) {
+    if (auto r = s.run_helper({"redraw", std::string(title)}); !r) note("no repaint of " + std::string(title) + ": " + r.error());
+    std::this_thread::sleep_for(400ms);
+  }
+}
+
+void measure_slatebar(e2e::Session& s, bool idle) {
   const e2e::ScreenSize screen = s.screen();
   // The backend appends every paint there; Wine's drive Z: is the root.
   const fs::path paint_log = s.work_dir() / "paint.log";
@@ -115,46 +141,54 @@ void measure_slatebar(e2e::Session& s) {
   const auto launched = Clock::now();
   auto process = e2e::slatebar::launch(s, *folder);
   if (!process) fail(process.error());
-  figure("slatebar.start_ms", ms_to_first_window(s, *process, launched));
+  const double start_ms = ms_to_first_window(s, *process, launched);
+  if (idle) figure("slatebar.start_ms", start_ms);
   if (auto boxes = e2e::answer_boxes(s, e2e::startup_policy()); !boxes) fail(boxes.error());
   if (auto bar = e2e::slatebar::wait_for_bar(s); !bar) fail(bar.error());
   std::this_thread::sleep_for(3s);
   memory_figures(s, "slatebar", *process, e2e::slatebar::kBarClass);
+  note("full repaints of the lock screen and the welcome screen beneath it");
+  repaint(s, "frmLogon", 5);
+  repaint(s, "frmWelcome", 5);
 
-  note("idle with the lock screen up");
-  // The browser control and the start-up sequence go on working for some
-  // seconds after the last box; measured from 3 s on, the first run here
-  // counted that work as idling.
-  figure("slatebar.locked.cpu_s", idle_cpu(s, 12s));
+  if (idle) {
+    note("idle with the lock screen up");
+    // The browser control and the start-up sequence go on working for some
+    // seconds after the last box; measured from 3 s on, the first run here
+    // counted that work as idling.
+    figure("slatebar.locked.cpu_s", idle_cpu(s, 12s));
 
-  note("unlocking: a drag up from the lock screen's bottom band");
-  s.input().drag({middle.x, screen.height - 60}, {middle.x, 60}, 30);
-  s.input().move_to(middle);
-  note("idle unlocked, pointer in the middle");
-  figure("slatebar.unlocked.cpu_s", idle_cpu(s, 4s));
+    note("unlocking: a drag up from the lock screen's bottom band");
+    s.input().drag({middle.x, screen.height - 60}, {middle.x, 60}, 30);
+    s.input().move_to(middle);
+    note("idle unlocked, pointer in the middle");
+    figure("slatebar.unlocked.cpu_s", idle_cpu(s, 4s));
 
-  note("idle with the bar slid in, pointer on the right edge");
-  s.input().move_to({screen.width - 1, middle.y});
-  figure("slatebar.bar_in.cpu_s", idle_cpu(s, 3s));
-  s.input().move_to(middle);
+    note("idle with the bar slid in, pointer on the right edge");
+    s.input().move_to({screen.width - 1, middle.y});
+    figure("slatebar.bar_in.cpu_s", idle_cpu(s, 3s));
+    s.input().move_to(middle);
+  }
   if (!process->get().running()) fail("Slatebar ended during the measurements");
-  paint_figure(paint_log, "frmLogon", "slatebar.lock_screen", screen);
-  paint_figure(paint_log, "frmWelcome", "slatebar.welcome_screen", screen);
+  paint_figure(paint_log, "frmLogon", "lock_screen", screen);
+  paint_figure(paint_log, "frmWelcome", "welcome_screen", screen);
   ::unsetenv("SLATEBAR_PAINT_LOG");
   if (auto ended = s.end_wine(); !ended) fail(ended.error());
 }
 
-void measure_floor(e2e::Session& s, const fs::path& floor_exe) {
-  s.input().move_to({s.screen().width / 2, s.screen().height / 2});
-  const auto launched = Clock::now();
-  auto floor = s.launch(floor_exe);
-  if (!floor) fail(floor.error());
-  figure("floor.start_ms", ms_to_first_window(s, *floor, launched));
-  std::this_thread::sleep_for(3s);
-  memory_figures(s, "floor", *floor, "SlatebarFloorCLS");
-  note("idle floor");
-  figure("floor.cpu_s", idle_cpu(s, 2s));
-  if (auto ended = s.end_wine(); !ended) fail(ended.error());
+void measure_floor(e2e::Session& s, const fs::path& floor_exe, bool idle) {
+  if (idle) {
+    s.input().move_to({s.screen().width / 2, s.screen().height / 2});
+    const auto launched = Clock::now();
+    auto floor = s.launch(floor_exe);
+    if (!floor) fail(floor.error());
+    figure("floor.start_ms", ms_to_first_window(s, *floor, launched));
+    std::this_thread::sleep_for(3s);
+    memory_figures(s, "floor", *floor, "SlatebarFloorCLS");
+    note("idle floor");
+    figure("floor.cpu_s", idle_cpu(s, 2s));
+    if (auto ended = s.end_wine(); !ended) fail(ended.error());
+  }
 
   auto with_browser = s.launch(floor_exe, {"--browser"});
   if (!with_browser) fail(with_browser.error());
@@ -164,22 +198,11 @@ void measure_floor(e2e::Session& s, const fs::path& floor_exe) {
   if (auto ended = s.end_wine(); !ended) fail(ended.error());
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::cerr << "usage: slatebar_idle_bench <floor exe> [idle seconds]\n";
-    return 2;
-  }
-  // Wine starts it from another working folder.
-  const fs::path floor_exe = fs::absolute(argv[1]);
-  if (argc > 2) g_idle_seconds = std::atoi(argv[2]);
-  if (auto why = e2e::slatebar::unavailable()) fail(*why);
-  if (!fs::exists(floor_exe)) fail("no floor program at " + floor_exe.string());
-
-  auto session = e2e::Session::start({.group = "bench", .screen = {1920, 1080, 24}});
+// One screen size: its own display and prefix, the floor, then Slatebar.
+void measure_at(e2e::ScreenSize screen, const fs::path& floor_exe, bool idle) {
+  note("screen " + size_key(screen));
+  auto session = e2e::Session::start({.group = "bench", .screen = screen});
   if (!session) fail(session.error());
-  figure("idle_seconds", g_idle_seconds);
   // One start thrown away, so that neither program's start time pays for
   // the prefix's first start of Wine's own services and a cold file cache.
   {
@@ -188,7 +211,43 @@ int main(int argc, char** argv) {
     ms_to_first_window(**session, *warm, Clock::now());
     if (auto ended = (*session)->end_wine(); !ended) fail(ended.error());
   }
-  measure_floor(**session, floor_exe);
-  measure_slatebar(**session);
+  measure_floor(**session, floor_exe, idle);
+  measure_slatebar(**session, idle);
+}
+
+std::optional<e2e::ScreenSize> parse_size(std::string_view text) {
+  e2e::ScreenSize size;
+  if (std::sscanf(std::string(text).c_str(), "%dx%d", &size.width, &size.height) != 2 || size.width <= 0 ||
+      size.height <= 0) {
+    return std::nullopt;
+  }
+  return size;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::cerr << "usage: slatebar_idle_bench <floor exe> [idle seconds] [WxH ...]\n";
+    return 2;
+  }
+  // Wine starts it from another working folder.
+  const fs::path floor_exe = fs::absolute(argv[1]);
+  if (argc > 2) g_idle_seconds = std::atoi(argv[2]);
+  std::vector<e2e::ScreenSize> sizes;
+  for (int i = 3; i < argc; ++i) {
+    auto size = parse_size(argv[i]);
+    if (!size) fail(std::string("not a screen size: ") + argv[i]);
+    sizes.push_back(*size);
+  }
+  if (sizes.empty()) sizes.push_back({1920, 1080, 24});
+  if (auto why = e2e::slatebar::unavailable()) fail(*why);
+  if (!fs::exists(floor_exe)) fail("no floor program at " + floor_exe.string());
+
+  figure("idle_seconds", g_idle_seconds);
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    // A session ends with its scope: each size gets a fresh display.
+    measure_at(sizes[i], floor_exe, i == 0 && g_idle_seconds > 0);
+  }
   return 0;
 }

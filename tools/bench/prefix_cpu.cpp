@@ -68,11 +68,13 @@ std::string process_name(pid_t pid) {
   return name + " (" + std::to_string(pid) + ")";
 }
 
-long resident_kib(pid_t pid) {
+long status_kib(pid_t pid, std::string_view field) {
   std::istringstream status(read_all(std::filesystem::path("/proc") / std::to_string(pid) / "status"));
   std::string line;
   while (std::getline(status, line)) {
-    if (line.starts_with("VmRSS:")) return std::atol(line.c_str() + 6);
+    if (line.size() > field.size() && line.starts_with(field) && line[field.size()] == ':') {
+      return std::atol(line.c_str() + field.size() + 1);
+    }
   }
   return -1;
 }

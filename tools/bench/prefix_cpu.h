@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <string_view>
 #include <sys/types.h>
 
 namespace bench {
@@ -25,7 +26,7 @@ double cpu_seconds_between(const CpuSample& before, const CpuSample& after);
 // The process's name as /proc gives it, for reports.
 std::string process_name(pid_t pid);
 
-// Resident set of one process in KiB, or -1.
-long resident_kib(pid_t pid);
+// One KiB figure of /proc/<pid>/status ("VmRSS", "RssShmem", ...), or -1.
+long status_kib(pid_t pid, std::string_view field);
 
 }  // namespace bench

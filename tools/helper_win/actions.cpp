@@ -81,6 +81,16 @@ int run_show(std::span<char*> args) {
   return kOk;
 }
 
+int run_redraw(std::span<char*> args) {
+  if (args.size() != 1) return kUsage;
+  const HWND hwnd = FindWindowA(nullptr, args[0]);
+  if (!hwnd) return kNotFound;
+  // The whole client area, as an exposure would invalidate it.
+  if (!InvalidateRect(hwnd, nullptr, FALSE)) return kFailed;
+  emit("invalidated\t%llu", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd)));
+  return kOk;
+}
+
 int run_resources(std::span<char*> args) {
   // By Windows process id, or by a window class of the process; the harness
   // knows only Unix ids, which Wine does not use as Windows ones.

@@ -19,6 +19,7 @@ int run_close_class(std::span<char*> args);
 int run_resources(std::span<char*> args);
 int run_msgbox(std::span<char*> args);
 int run_show(std::span<char*> args);
+int run_redraw(std::span<char*> args);
 int run_click_button(std::span<char*> args);
 
 // Printing with an immediate flush: the harness reads these lines while
