@@ -1,6 +1,7 @@
 // What a window's paint handler draws on. The Windows backend backs it
-// with a memory device context (so every paint is double-buffered), the
-// simulated desktop records the calls so that tests can read them back.
+// with a memory device context of the paint's size (so every paint is
+// double-buffered), the simulated desktop records the calls so that tests
+// can read them back.
 #pragma once
 
 #include <string>
@@ -23,6 +24,10 @@ enum class TextAlign { Left, Center };
 class Canvas {
  public:
   virtual ~Canvas() = default;
+  // The part of the client area this paint covers (the bounding box of the
+  // update region), in client coordinates; whatever is drawn outside it
+  // is lost, so a painter may skip it.
+  virtual RECT paint_rect() const = 0;
   virtual void fill_rect(const RECT& r, COLORREF color) = 0;
   virtual void frame_rect(const RECT& r, COLORREF color) = 0;
   // Natural size at x, y, blended by the picture's own alpha, cut to clip.

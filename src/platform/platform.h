@@ -37,6 +37,10 @@ class WindowSink {
  public:
   virtual ~WindowSink() = default;
   virtual void on_paint(Canvas& canvas) = 0;
+  // False for a window that draws nothing itself (the browser control's
+  // host, whose child covers it): its paints are only acknowledged, with
+  // no buffer and no call of on_paint.
+  virtual bool draws() const { return true; }
   virtual void on_mouse_down(MouseButton, unsigned /*shift*/, int /*x*/, int /*y*/) {}
   virtual void on_mouse_up(MouseButton, unsigned /*shift*/, int /*x*/, int /*y*/) {}
   virtual void on_mouse_move(unsigned /*shift*/, int /*x*/, int /*y*/) {}
@@ -145,7 +149,9 @@ class Platform {
   virtual HWND SetCapture(HWND hwnd) = 0;
   virtual BOOL ReleaseCapture() = 0;
   virtual HWND GetCapture() = 0;
-  virtual BOOL InvalidateRect(HWND hwnd) = 0;  // the whole client area
+  // Adds `rect` (client coordinates), or the whole client area when it is
+  // null, to the window's update region; the background is not erased.
+  virtual BOOL InvalidateRect(HWND hwnd, const RECT* rect) = 0;
   virtual BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD ex_style) = 0;
 
   // ---- input and screen ----------------------------------------------

@@ -137,7 +137,21 @@ void Control::paint_children(plat::Canvas& canvas, int x, int y) {
 }
 
 void Control::invalidate() {
-  if (Form* f = form(); f && f != this) f->invalidate();
+  Form* f = form();
+  if (!f || f == this) return;
+  const plat::POINT o = origin_in_form();
+  const plat::RECT r = reach();
+  f->invalidate_rect({o.x + r.left, o.y + r.top, o.x + r.right, o.y + r.bottom});
+}
+
+plat::RECT Control::reach() const {
+  plat::RECT r{0, 0, width_, height_};
+  for (const Control* c : controls_) {
+    const plat::RECT in = c->reach();
+    r = {std::min(r.left, c->left_ + in.left), std::min(r.top, c->top_ + in.top),
+         std::max(r.right, c->left_ + in.right), std::max(r.bottom, c->top_ + in.bottom)};
+  }
+  return r;
 }
 
 void Control::mouse_down(MouseButton button, unsigned shift, int x, int y) {

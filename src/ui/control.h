@@ -64,6 +64,8 @@ class Control : public Component {
 
   virtual void paint(plat::Canvas& canvas, int x, int y);
   void paint_children(plat::Canvas& canvas, int x, int y);
+  // Marks the place where this control and its children are drawn for
+  // painting again; the form repaints only that part.
   virtual void invalidate();
   // Lays out children aligned to the client area.
   void realign();
@@ -101,6 +103,9 @@ class Control : public Component {
 
  private:
   void notify_siblings();
+  // The box that this control and its children cover, in its own
+  // coordinates: children are painted unclipped, so they may reach out.
+  plat::RECT reach() const;
 
   Control* parent_;
   std::vector<Control*> controls_;

@@ -176,7 +176,11 @@ void Form::close() {
 void Form::release() { app_.release_form(this); }
 
 void Form::invalidate() {
-  if (handle_) os().InvalidateRect(handle_);
+  if (handle_) os().InvalidateRect(handle_, nullptr);
+}
+
+void Form::invalidate_rect(const plat::RECT& part) {
+  if (handle_) os().InvalidateRect(handle_, &part);
 }
 
 void Form::created() {

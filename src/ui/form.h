@@ -58,6 +58,8 @@ class Form : public Control, private plat::WindowSink {
   void set_double_buffered(bool on) { double_buffered_ = on; }
 
   void invalidate() override;
+  // Only part of the client area (client coordinates) is to be painted again.
+  void invalidate_rect(const plat::RECT& part);
   // Fires the creation event; the application calls it once the form
   // and its global reference exist.
   void created();

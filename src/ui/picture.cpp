@@ -1,16 +1,28 @@
 #include "ui/picture.h"
 
+#include <algorithm>
+
 #include "ui/design_context.h"
-#include "ui/image/scale.h"
 #include "ui/picture_file.h"
 
 namespace ui {
+
+namespace {
+
+// Rows of a grown picture stretched at a time: a screen-wide band of them
+// is a few hundred kilobytes, made and dropped within one paint.
+constexpr int kBandRows = 64;
+
+std::size_t area(int width, int height) { return static_cast<std::size_t>(width) * static_cast<std::size_t>(height); }
+
+}  // namespace
 
 Picture::Picture(std::string name, Component* owner, Control* parent) : Control(std::move(name), owner, parent) {}
 
 void Picture::set_image(plat::Image image) {
   image_ = std::move(image);
   scaled_ = {};
+  stretch_at_paint_.reset();
   fit();
   invalidate();
 }
@@ -42,6 +54,8 @@ void Picture::fit() {
   }
 }
 
+bool Picture::grown() const { return area(width_, height_) > area(image_.width, image_.height); }
+
 const plat::Image& Picture::stretched() {
   if (scaled_.width != width_ || scaled_.height != height_) {
     scaled_ = image::scale_image(image_, width_, height_);
@@ -49,13 +63,55 @@ const plat::Image& Picture::stretched() {
   return scaled_;
 }
 
+void Picture::hold_visible_only() {
+  if (image_.empty() || width_ <= 0 || height_ <= 0) return;
+  if (stretch_) {
+    // Shrunk, the stretched copy is the smaller and is all a paint needs;
+    // grown, it would be the larger, and the picture is kept instead.
+    if ((image_.width == width_ && image_.height == height_) || grown()) return;
+    image_ = image::scale_image(image_, width_, height_);
+    scaled_ = {};
+    return;
+  }
+  const int w = std::min(width_, image_.width), h = std::min(height_, image_.height);
+  if (w == image_.width && h == image_.height) return;
+  plat::Image part = plat::Image::blank(w, h);
+  for (int y = 0; y < h; ++y) {
+    const auto row = image_.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image_.width;
+    std::copy(row, row + w, part.pixels.begin() + static_cast<std::ptrdiff_t>(y) * w);
+  }
+  image_ = std::move(part);
+}
+
 void Picture::paint(plat::Canvas& canvas, int x, int y) {
   if (image_.empty() || width_ <= 0 || height_ <= 0) return;
   plat::RECT clip{x, y, x + width_, y + height_};
-  if (stretch_ && (image_.width != width_ || image_.height != height_)) {
-    canvas.draw_image(stretched(), x, y, clip);
-  } else {
+  if (!stretch_ || (image_.width == width_ && image_.height == height_)) {
     canvas.draw_image(image_, x, y, clip);
+  } else if (grown()) {
+    paint_stretched(canvas, x, y, clip);
+  } else {
+    canvas.draw_image(stretched(), x, y, clip);
+  }
+}
+
+// Only the painted part, in bands, so that nothing of the stretched size
+// outlives the paint, nor is made whole for a small update.
+void Picture::paint_stretched(plat::Canvas& canvas, int x, int y, const plat::RECT& clip) {
+  const plat::RECT paint = canvas.paint_rect();
+  const int left = std::max(clip.left, paint.left), right = std::min(clip.right, paint.right);
+  const int top = std::max(clip.top, paint.top), bottom = std::min(clip.bottom, paint.bottom);
+  if (left >= right || top >= bottom) return;
+  if (!stretch_at_paint_ || stretch_at_paint_->width() != width_ || stretch_at_paint_->height() != height_ ||
+      stretch_at_paint_->src_width() != image_.width || stretch_at_paint_->src_height() != image_.height) {
+    stretch_at_paint_ = std::make_unique<image::Stretch>(image_.width, image_.height, width_, height_);
+  }
+  plat::Image band;
+  for (int band_top = top; band_top < bottom; band_top += kBandRows) {
+    const int band_bottom = std::min(band_top + kBandRows, bottom);
+    stretch_at_paint_->part(image_, {left - x, band_top - y, right - x, band_bottom - y}, band);
+    band.touch();
+    canvas.draw_image(band, left, band_top, clip);
   }
 }
 

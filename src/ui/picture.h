@@ -3,10 +3,13 @@
 // cut to its bounds.
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string_view>
 
 #include "platform/image.h"
 #include "ui/control.h"
+#include "ui/image/scale.h"
 
 namespace ui {
 
@@ -27,15 +30,29 @@ class Picture : public Control {
   bool auto_size() const { return auto_size_; }
   void set_auto_size(bool on);
 
+  // The control keeps its bounds from now on (its form's size is fixed at
+  // creation), so the picture keeps only what they can show: at natural
+  // size the part inside them; stretched, the smaller of the picture and
+  // its stretched copy (a grown picture is stretched where it is painted).
+  void hold_visible_only();
+  // The pixels held: the picture and its stretched copy, if one is kept.
+  std::size_t held_pixels() const { return image_.pixels.size() + scaled_.pixels.size(); }
+
   void paint(plat::Canvas& canvas, int x, int y) override;
   bool set_property(const DesignProperty& property, DesignContext& context) override;
 
  private:
   void fit();
+  bool grown() const;
   const plat::Image& stretched();
+  void paint_stretched(plat::Canvas& canvas, int x, int y, const plat::RECT& clip);
 
   plat::Image image_;
-  plat::Image scaled_;  // the stretched picture for the current size, made once per size
+  // The stretched picture for the current size, made once per size, and
+  // only where it holds no more pixels than the picture itself.
+  plat::Image scaled_;
+  // Otherwise the picture is stretched band by band where it is painted.
+  std::unique_ptr<image::Stretch> stretch_at_paint_;
   bool stretch_ = false;
   bool auto_size_ = false;
 };

@@ -50,6 +50,8 @@ Program& program() {
 
 class NullCanvas final : public plat::Canvas {
  public:
+  explicit NullCanvas(plat::RECT paint) : paint_(paint) {}
+  plat::RECT paint_rect() const override { return paint_; }
   void fill_rect(const plat::RECT& r, plat::COLORREF c) override { benchmark::DoNotOptimize(r.right + c); }
   void frame_rect(const plat::RECT& r, plat::COLORREF c) override { benchmark::DoNotOptimize(r.right + c); }
   void draw_image(const plat::Image& img, int x, int, const plat::RECT&) override {
@@ -59,6 +61,9 @@ class NullCanvas final : public plat::Canvas {
                  plat::TextAlign) override {
     benchmark::DoNotOptimize(line.data());
   }
+
+ private:
+  plat::RECT paint_;
 };
 
 // A disabled timer's tick returns at once, so the timer is switched on
@@ -149,7 +154,7 @@ void paint_form(ui::Form& form, plat::Canvas& canvas) {
   form.paint_children(canvas, 0, 0);
 }
 void repaint(benchmark::State& state, ui::Form& form) {
-  NullCanvas canvas;
+  NullCanvas canvas({0, 0, form.client_width(), form.client_height()});
   paint_form(form, canvas);  // the first paint scales the pictures to their size
   for (auto _ : state) paint_form(form, canvas);
   // No counters for the size: scripts/bench reads the CSV report, which

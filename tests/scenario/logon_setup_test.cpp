@@ -82,7 +82,7 @@ TEST(LogonSetup, AFailingPictureLeavesTheLaterStepsAtTheirDesign) {
   };
   const Case cases[] = {
       {"every picture there", [](sim::Desktop&) {},
-       {"imgPic 0,0 1024x768 1920x1080", "imgO 88,688 105x105 80x80", "imgChat 176,688 105x105 80x80",
+       {"imgPic 0,0 1024x768 1024x768", "imgO 88,688 105x105 80x80", "imgChat 176,688 105x105 80x80",
         "imgMail 272,688 105x105 80x80", "lblDragArea 0,512 1024x256", R"(lblDay 88,468 "")",
         R"(lblTime 88,568 "")"},
        ""},
@@ -107,15 +107,15 @@ TEST(LogonSetup, AFailingPictureLeavesTheLaterStepsAtTheirDesign) {
         "lblDragArea 0,368 914x78", R"(lblDay 88,160 "Wednesday\rJune 01")", R"(lblTime 88,248 "24:59")"},
        R"(Cannot open file "C:\Program Files\Slatebar\pics\logon.jpg". Picture format is not recognised.)"},
       {"no O.png", [](sim::Desktop& d) { d.files().remove(in_pics("O.png")); },
-       {"imgPic 0,0 1024x768 1920x1080", "imgO 88,688 105x105 empty", kDesigned[1], kDesigned[2],
+       {"imgPic 0,0 1024x768 1024x768", "imgO 88,688 105x105 empty", kDesigned[1], kDesigned[2],
         "lblDragArea 0,512 1024x256", R"(lblDay 88,468 "")", R"(lblTime 88,568 "")"},
        R"(Cannot open file "C:\Program Files\Slatebar\pics\O.png". The system cannot find the file specified.)"},
       {"Chat.png damaged", [&](sim::Desktop& d) { d.files().write_file(in_pics("Chat.png"), damaged_chat); },
-       {"imgPic 0,0 1024x768 1920x1080", "imgO 88,688 105x105 80x80", "imgChat 176,688 105x105 empty",
+       {"imgPic 0,0 1024x768 1024x768", "imgO 88,688 105x105 80x80", "imgChat 176,688 105x105 empty",
         kDesigned[2], "lblDragArea 0,512 1024x256", R"(lblDay 88,468 "")", R"(lblTime 88,568 "")"},
        "Cannot open file \"C:\\Program Files\\Slatebar\\pics\\Chat.png\". " + chat_message + "."},
       {"Mail.png held open by another program", [](sim::Desktop& d) { d.files().lock_file(in_pics("Mail.png")); },
-       {"imgPic 0,0 1024x768 1920x1080", "imgO 88,688 105x105 80x80", "imgChat 176,688 105x105 80x80",
+       {"imgPic 0,0 1024x768 1024x768", "imgO 88,688 105x105 80x80", "imgChat 176,688 105x105 80x80",
         "imgMail 272,688 105x105 empty", "lblDragArea 0,512 1024x256", R"(lblDay 88,468 "")",
         R"(lblTime 88,568 "")"},
        R"(Cannot open file "C:\Program Files\Slatebar\pics\Mail.png". The process cannot access the file because it is being used by another process.)"},
@@ -168,7 +168,7 @@ TEST(LogonSetup, IsABlackBorderlessTopmostOpaqueOverlay) {
 TEST(LogonSetup, PaintsPicturesAtNaturalSizeAndTheTextsInWhite) {
   const std::vector<std::string> pictures = {
       "fill 0,0,1024,768 0x00000000",
-      "image 1920x1080 at 0,0 clip 0,0,1024,768",
+      "image 1024x768 at 0,0 clip 0,0,1024,768",
       "image 80x80 at 88,688 clip 88,688,193,793",
       "image 80x80 at 176,688 clip 176,688,281,793",
       "image 80x80 at 272,688 clip 272,688,377,793",

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ui/image/scale.h"
 
 namespace {
@@ -74,3 +76,44 @@ TEST(ScaleImage, ShrinkingKeepsTheMeanOfAGradient) {
 }
 
 }  // namespace
+
+// A part of a stretch, made on its own (as a grown picture is painted,
+// band by band), holds exactly the pixels of the whole stretch there.
+TEST(ScaleImage, APartOfAStretchIsTheWholeStretchAtThatPlace) {
+  plat::Image src = plat::Image::blank(37, 23);
+  std::uint32_t seed = 12345;
+  for (std::uint32_t& p : src.pixels) {
+    seed = seed * 1103515245 + 12345;
+    p = seed;  // any colour, any alpha
+  }
+  struct Case {
+    const char* name;
+    int width, height;
+    plat::RECT part;
+  };
+  const Case cases[] = {
+      {"grown, a band across", 100, 61, {0, 10, 100, 27}},
+      {"grown, an inner square", 100, 61, {33, 17, 58, 40}},
+      {"grown, the last row and column", 100, 61, {99, 60, 100, 61}},
+      {"grown, all of it", 80, 50, {0, 0, 80, 50}},
+      {"shrunk, a corner", 20, 9, {0, 0, 7, 4}},
+      {"shrunk, the far corner", 20, 9, {13, 5, 20, 9}},
+      {"grown across, shrunk down", 90, 11, {45, 3, 90, 8}},
+      {"reaching past the edges: cut", 50, 40, {-5, 30, 60, 45}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const plat::Image whole = ui::image::scale_image(src, c.width, c.height);
+    const ui::image::Stretch stretch(src.width, src.height, c.width, c.height);
+    plat::Image part;
+    stretch.part(src, c.part, part);
+    const int left = std::max<int>(c.part.left, 0), top = std::max<int>(c.part.top, 0);
+    ASSERT_EQ(part.width, std::min<int>(c.part.right, c.width) - left);
+    ASSERT_EQ(part.height, std::min<int>(c.part.bottom, c.height) - top);
+    int differing = 0;
+    for (int y = 0; y < part.height; ++y) {
+      for (int x = 0; x < part.width; ++x) differing += part.at(x, y) != whole.at(left + x, top + y);
+    }
+    EXPECT_EQ(differing, 0);
+  }
+}

@@ -96,7 +96,7 @@ TEST_F(LoopTest, OneInstantDispatchesPostedThenInputThenTimersThenPaint) {
   d.SetTimer(w, 7, 10);
   d.Sleep(10);
   events.clear();
-  d.InvalidateRect(w);
+  d.InvalidateRect(w, nullptr);
   d.move_pointer(5, 5);
   d.press();
   d.PostMessageA(w, 1234, 0);

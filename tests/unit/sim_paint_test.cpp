@@ -2,6 +2,8 @@
 // simulated desktop, and the log lines that sequence tests compare.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "platform/sim/desktop.h"
 #include "sim_probe.h"
 
@@ -24,7 +26,7 @@ struct Painter : Probe {
     c.fill_rect({0, 0, 10, 10}, 0x00310925);
     c.draw_image(picture, 1, 2, {0, 0, 5, 5});
     c.draw_text("Wednesday, a long line", Font{"Calibri", -32, true}, 0x00FFFFFF, {0, 0, 90, 40}, TextAlign::Center);
-    if (invalidate_in_paint-- > 0) d->InvalidateRect(self);
+    if (invalidate_in_paint-- > 0) d->InvalidateRect(self, nullptr);
   }
   void on_bounds_changed(const RECT& r) override { bounds.push_back(r); }
 };
@@ -52,12 +54,12 @@ TEST_F(PaintTest, OnlyVisibleMarkedWindowsArePaintedOncePerPump) {
     int paints;
   };
   const std::vector<Step> steps = {
-      {"hidden and marked: not painted", [&] { d.InvalidateRect(w); }, 0},
+      {"hidden and marked: not painted", [&] { d.InvalidateRect(w, nullptr); }, 0},
       {"shown: painted", [&] { d.ShowWindow(w, SW_SHOWNOACTIVATE); }, 1},
       {"nothing marked: nothing painted", [] {}, 1},
       {"a paint that marks itself again waits for the next pump", [&] {
          painter.invalidate_in_paint = 1;
-         d.InvalidateRect(w);
+         d.InvalidateRect(w, nullptr);
        }, 2},
       {"the next pump paints it", [] {}, 3},
       {"moved only: not painted", [&] { d.SetWindowPos(w, 0, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); }, 3},
@@ -72,6 +74,61 @@ TEST_F(PaintTest, OnlyVisibleMarkedWindowsArePaintedOncePerPump) {
             (std::vector<std::string>{"fill 0,0,10,10 0x00310925", "image 3x2 at 1,2 clip 0,0,5,5",
                                       "text \"Wednesday, a long line\" Calibri -32 bold 0x00FFFFFF 0,0,90,40 center"}));
   EXPECT_EQ(d.last_paint(w)[1].image, &painter.picture);
+}
+
+// A paint covers the update region's bounding box, cut to the client
+// area: the size of the buffer that the Windows backend paints into.
+TEST_F(PaintTest, APaintCoversTheBoxOfWhatWasMarked) {
+  d.ShowWindow(w, SW_SHOWNOACTIVATE);
+  d.pump_pending();
+  RECT client{};
+  d.GetClientRect(w, &client);
+  ASSERT_EQ(d.window(w).last_paint_rect, client) << "the first paint covers the whole client area";
+  struct Row {
+    const char* what;
+    std::vector<std::optional<RECT>> marked;  // nothing: the whole client area
+    std::optional<RECT> painted;              // nothing: no paint
+  };
+  const std::vector<Row> rows = {
+      {"one small rectangle", {RECT{10, 10, 30, 20}}, RECT{10, 10, 30, 20}},
+      {"two: their box", {RECT{10, 10, 30, 20}, RECT{40, 5, 50, 15}}, RECT{10, 5, 50, 20}},
+      {"a rectangle, then all", {RECT{10, 10, 30, 20}, std::nullopt}, client},
+      {"all, then a rectangle", {std::nullopt, RECT{10, 10, 30, 20}}, client},
+      {"reaching past the client area: cut", {RECT{-5, 100, 30, 900}}, RECT{0, 100, 30, client.bottom}},
+      {"an empty rectangle: nothing", {RECT{10, 10, 10, 20}}, std::nullopt},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    const int before = d.paint_count(w);
+    for (const auto& m : r.marked) d.InvalidateRect(w, m ? &*m : nullptr);
+    d.pump_pending();
+    if (!r.painted) {
+      EXPECT_EQ(d.paint_count(w), before);
+      continue;
+    }
+    EXPECT_EQ(d.paint_count(w), before + 1);
+    EXPECT_EQ(d.window(w).last_paint_rect, *r.painted);
+  }
+}
+
+// The browser control's host draws nothing itself: it is never asked to.
+TEST(SimPaint, AWindowThatDrawsNothingIsNotAskedToPaint) {
+  struct Host : Probe {
+    using Probe::Probe;
+    bool draws() const override { return false; }
+  };
+  Desktop d;
+  std::vector<std::string> events;
+  Host host{"host", events};
+  WindowParams p;
+  p.name = "browser";
+  p.style = WS_POPUP | WS_VISIBLE;
+  p.bounds = {0, 0, 100, 100};
+  const HWND w = d.create_window(p, &host);
+  d.InvalidateRect(w, nullptr);
+  d.pump_pending();
+  EXPECT_EQ(d.paint_count(w), 0);
+  for (const auto& e : events) EXPECT_EQ(e.find("paint"), std::string::npos) << e;
 }
 
 TEST_F(PaintTest, BoundsChangesAreToldOnceEachWithTheOuterRectangle) {

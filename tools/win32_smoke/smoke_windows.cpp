@@ -147,7 +147,7 @@ void check_windows(win32::Win32Platform& os, Report& r, unsigned hold_ms) {
   sink.on_tick = [&](std::uintptr_t id) {
     if (id != kTickTimer) return;
     ++sink.ticks;
-    os.InvalidateRect(form);
+    os.InvalidateRect(form, nullptr);
   };
   r.check("SetTimer", os.SetTimer(form, kTickTimer, 40) != 0);
   const bool ticked = pump_until(os, [&] { return sink.ticks >= 3; }, 5000);

@@ -66,10 +66,12 @@ void TfrmLogon::FormCreate(ui::Component&) {
   overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
 
   // Filling the client area gives the picture the screen's bounds; it
-  // keeps them once released, so a later resize of the form leaves it be.
+  // keeps them once released, so a later resize of the form leaves it be,
+  // and of a picture larger than the screen only the part they show is kept.
   imgPic->set_align(ui::Align::Client);
   imgPic->load_from_file(pics_file("logon.jpg"));
   imgPic->set_align(ui::Align::None);
+  imgPic->hold_visible_only();
 
   lblDragArea->set_left(0);
   lblDragArea->set_width(w);

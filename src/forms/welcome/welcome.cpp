@@ -36,6 +36,9 @@ void TfrmWelcome::FormCreate(ui::Component&) {
   set_top(0);
   set_width(os().GetSystemMetrics(plat::SM_CXSCREEN));
   set_height(os().GetSystemMetrics(plat::SM_CYSCREEN));
+  // The screen's size is the form's for good: the background keeps only
+  // the smaller of its picture and its copy stretched to the screen.
+  imgBG->hold_visible_only();
 
   overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
 

@@ -207,7 +207,7 @@ class Desktop final : public plat::Platform {
   HWND SetCapture(HWND hwnd) override;
   BOOL ReleaseCapture() override;
   HWND GetCapture() override { return capture_; }
-  BOOL InvalidateRect(HWND hwnd) override;
+  BOOL InvalidateRect(HWND hwnd, const RECT* rect) override;
   BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD ex_style) override;
 
   BOOL GetCursorPos(POINT* point) override;

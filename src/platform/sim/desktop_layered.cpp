@@ -24,7 +24,7 @@ BOOL Desktop::SetLayeredWindowAttributes(HWND hwnd, COLORREF key, std::uint8_t a
   w->layered_key = key;
   w->layered_alpha = alpha;
   w->layered_flags = flags;
-  w->dirty = true;
+  w->mark_dirty();
   return TRUE;
 }
 

@@ -78,13 +78,24 @@ HWND Desktop::next_dirty(std::uint64_t pump) const {
 void Desktop::paint(HWND hwnd) {
   Window* w = find(hwnd);
   if (!w || !w->sink) return;
+  // As BeginPaint's rcPaint: the update region's box, cut to the client area.
+  const FrameInsets in = insets_of(*w);
+  RECT area{0, 0, std::max<LONG>(0, w->bounds.right - w->bounds.left - in.left - in.right),
+            std::max<LONG>(0, w->bounds.bottom - w->bounds.top - in.top - in.bottom)};
+  if (w->dirty_part) {
+    area = {std::max(area.left, w->dirty_part->left), std::max(area.top, w->dirty_part->top),
+            std::min(area.right, w->dirty_part->right), std::min(area.bottom, w->dirty_part->bottom)};
+  }
   w->dirty = false;
-  RecordingCanvas canvas(scratch_paint_, copy_images_);
+  w->dirty_part.reset();
+  if (!w->sink->draws()) return;
+  RecordingCanvas canvas(scratch_paint_, copy_images_, area);
   w->sink->on_paint(canvas);
   canvas.finish();
   // The handler may have destroyed its window: look it up again.
   if ((w = find(hwnd))) {
     w->last_paint.swap(scratch_paint_);
+    w->last_paint_rect = area;
     ++w->paint_count;
   }
 }

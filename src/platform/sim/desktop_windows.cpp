@@ -93,9 +93,9 @@ void Desktop::set_visible(Window& w, bool visible) {
   if (visible == w.visible()) return;
   if (visible) {
     w.style |= plat::WS_VISIBLE;
-    w.dirty = true;
+    w.mark_dirty();
     for (HWND c : w.children) {
-      if (Window* child = find(c)) child->dirty = true;
+      if (Window* child = find(c)) child->mark_dirty();
     }
   } else {
     w.style &= ~plat::WS_VISIBLE;
@@ -191,7 +191,7 @@ void Desktop::set_bounds(HWND hwnd, const RECT& bounds) {
   const bool resized = (w->bounds.right - w->bounds.left != bounds.right - bounds.left) ||
                        (w->bounds.bottom - w->bounds.top != bounds.bottom - bounds.top);
   w->bounds = bounds;
-  if (resized) w->dirty = true;
+  if (resized) w->mark_dirty();
   if (w->sink) w->sink->on_bounds_changed(screen_bounds(*w));
 }
 
@@ -325,14 +325,18 @@ LONG Desktop::SetWindowLongA(HWND hwnd, int index, LONG value) {
   }
 }
 
-BOOL Desktop::InvalidateRect(HWND hwnd) {
+BOOL Desktop::InvalidateRect(HWND hwnd, const RECT* rect) {
   if (hwnd == 0) {
-    for (const auto& [h, w] : windows_.all()) w->dirty = w->ours();
+    for (const auto& [h, w] : windows_.all()) {
+      if (w->ours()) w->mark_dirty();
+    }
     return TRUE;
   }
   Window* w = find_or_fail(hwnd);
   if (!w) return FALSE;
-  w->dirty = true;
+  // An empty rectangle adds nothing, as on Windows.
+  if (rect && (rect->right <= rect->left || rect->bottom <= rect->top)) return TRUE;
+  w->mark_dirty(rect);
   return TRUE;
 }
 

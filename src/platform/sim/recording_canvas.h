@@ -37,9 +37,11 @@ using Recording = std::vector<DrawOp>;
 // nothing; finish() drops what the paint did not reach.
 class RecordingCanvas final : public plat::Canvas {
  public:
-  RecordingCanvas(Recording& out, bool copy_images) : out_(out), copy_images_(copy_images) {}
+  RecordingCanvas(Recording& out, bool copy_images, const RECT& paint)
+      : out_(out), copy_images_(copy_images), paint_(paint) {}
   void finish() { out_.resize(used_); }
 
+  RECT paint_rect() const override { return paint_; }
   void fill_rect(const RECT& r, COLORREF color) override;
   void frame_rect(const RECT& r, COLORREF color) override;
   void draw_image(const plat::Image& img, int x, int y, const RECT& clip) override;
@@ -50,6 +52,7 @@ class RecordingCanvas final : public plat::Canvas {
   DrawOp& next(DrawKind kind);
   Recording& out_;
   bool copy_images_;
+  RECT paint_;
   std::size_t used_ = 0;
 };
 

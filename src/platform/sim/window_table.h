@@ -3,6 +3,7 @@
 // GetWindowLongA(GWL_STYLE) reports them on Windows.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -49,9 +50,29 @@ struct Window {
   std::vector<LayeredUpdate> layered_updates;
 
   bool dirty = false;
+  // While dirty: the update region's bounding box in client coordinates,
+  // or nothing when the whole client area is to be painted.
+  std::optional<RECT> dirty_part;
   int paint_count = 0;
   std::uint64_t painted_in_pump = 0;
   Recording last_paint;
+  // The rectangle that the last paint covered: the size of the buffer that
+  // the Windows backend paints into (the update region's bounding box).
+  RECT last_paint_rect{};
+
+  // Adds `part` (client coordinates), or the whole client area, to the
+  // update region.
+  void mark_dirty(const RECT* part = nullptr) {
+    if (!part) {
+      dirty_part.reset();
+    } else if (!dirty) {
+      dirty_part = *part;
+    } else if (dirty_part) {
+      dirty_part = RECT{std::min(dirty_part->left, part->left), std::min(dirty_part->top, part->top),
+                        std::max(dirty_part->right, part->right), std::max(dirty_part->bottom, part->bottom)};
+    }
+    dirty = true;
+  }
 
   bool visible() const { return (style & plat::WS_VISIBLE) != 0; }
   bool enabled() const { return (style & plat::WS_DISABLED) == 0; }

@@ -296,6 +296,7 @@ class WebBrowserHost final : public plat::BrowserHost, private plat::WindowSink 
   void apply_region();
   // plat::WindowSink: the control paints all of the window it lies in.
   void on_paint(plat::Canvas&) override {}
+  bool draws() const override { return false; }
 
   HWND form_;
   plat::BrowserEvents* events_;

@@ -27,11 +27,12 @@ HDC GdiCanvas::source_dc() {
 }
 
 void GdiCanvas::draw_image(const plat::Image& img, int x, int y, const plat::RECT& clip) {
-  // Only the part inside the clip is blended, so no clip region is needed.
-  const int left = std::max<int>(x, clip.left);
-  const int top = std::max<int>(y, clip.top);
-  const int right = std::min<int>(x + img.width, clip.right);
-  const int bottom = std::min<int>(y + img.height, clip.bottom);
+  // Only the part inside the clip and the paint is copied or blended, so
+  // no clip region is needed and no pixel outside the buffer is touched.
+  const int left = std::max<int>({x, clip.left, paint_.left});
+  const int top = std::max<int>({y, clip.top, paint_.top});
+  const int right = std::min<int>({x + img.width, clip.right, paint_.right});
+  const int bottom = std::min<int>({y + img.height, clip.bottom, paint_.bottom});
   if (left >= right || top >= bottom) return;
 
   const DibSection* dib = cached_dib(img);

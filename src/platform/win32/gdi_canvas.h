@@ -8,7 +8,10 @@ namespace win32 {
 
 class GdiCanvas final : public plat::Canvas {
  public:
-  explicit GdiCanvas(HDC dc) : dc_(dc) {}
+  // `paint` is the part of the client area that the DC covers.
+  GdiCanvas(HDC dc, const plat::RECT& paint) : dc_(dc), paint_(paint) {}
+
+  plat::RECT paint_rect() const override { return paint_; }
 
   void fill_rect(const plat::RECT& r, plat::COLORREF color) override;
   void frame_rect(const plat::RECT& r, plat::COLORREF color) override;
@@ -20,6 +23,7 @@ class GdiCanvas final : public plat::Canvas {
   HDC source_dc();
 
   HDC dc_;
+  plat::RECT paint_;
   MemoryDc source_;  // for pictures, made on the first draw_image
 };
 

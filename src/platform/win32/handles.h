@@ -89,6 +89,8 @@ class PaintDc {
   ~PaintDc() { ::EndPaint(hwnd_, &ps_); }
   HDC get() const { return dc_; }
   explicit operator bool() const { return dc_ != nullptr; }
+  // The bounding box of the update region, in client coordinates.
+  const ::RECT& paint_rect() const { return ps_.rcPaint; }
 
  private:
   HWND hwnd_;

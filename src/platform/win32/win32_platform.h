@@ -53,7 +53,7 @@ class Win32Platform final : public plat::Platform {
   plat::HWND SetCapture(plat::HWND hwnd) override;
   plat::BOOL ReleaseCapture() override;
   plat::HWND GetCapture() override;
-  plat::BOOL InvalidateRect(plat::HWND hwnd) override;
+  plat::BOOL InvalidateRect(plat::HWND hwnd, const plat::RECT* rect) override;
   plat::BOOL AdjustWindowRectEx(plat::RECT* rect, plat::DWORD style, plat::BOOL menu,
                                 plat::DWORD ex_style) override;
 

@@ -57,9 +57,9 @@ bool is_button_down(UINT msg) {
 }
 
 // With SLATEBAR_PAINT_LOG naming a file, every paint appends the window's
-// title, its client size and the paint's duration (the drawing and the
-// copy to the screen) there, so that the drawing cost can be measured on
-// the real backend. Unset, it costs one test per paint.
+// title, its client size, the paint's duration (the drawing and the copy
+// to the screen) and the painted size there, so that the drawing cost can
+// be measured on the real backend. Unset, it costs one test per paint.
 class PaintLog {
  public:
   static PaintLog& get() {
@@ -67,11 +67,12 @@ class PaintLog {
     return log;
   }
   bool on() const { return file_ != nullptr; }
-  void add(HWND hwnd, int w, int h, LONGLONG ticks) {
+  void add(HWND hwnd, const ::RECT& client, const ::RECT& painted, LONGLONG ticks) {
     const double us = static_cast<double>(ticks) * 1e6 / static_cast<double>(frequency_);
     char title[64] = "";
     ::GetWindowTextA(hwnd, title, sizeof title);
-    std::fprintf(file_.get(), "paint\t%s\t%dx%d\t%.1f\n", title, w, h, us);
+    std::fprintf(file_.get(), "paint\t%s\t%ldx%ld\t%.1f\t%ldx%ld\n", title, client.right - client.left,
+                 client.bottom - client.top, us, painted.right - painted.left, painted.bottom - painted.top);
     std::fflush(file_.get());
   }
 
@@ -97,43 +98,49 @@ LONGLONG now_ticks() {
   return t.QuadPart;
 }
 
-void paint_buffered(plat::WindowSink& sink, HWND hwnd);
-
-void paint(plat::WindowSink& sink, HWND hwnd) {
-  PaintLog& log = PaintLog::get();
-  if (!log.on()) return paint_buffered(sink, hwnd);
-  const LONGLONG start = now_ticks();
-  paint_buffered(sink, hwnd);
-  const LONGLONG end = now_ticks();
-  ::RECT client{};
-  ::GetClientRect(hwnd, &client);
-  log.add(hwnd, client.right - client.left, client.bottom - client.top, end - start);
-}
-
-// Paints into a memory DC of the client size and copies it once, so no
-// window ever shows a half-drawn frame.
-void paint_buffered(plat::WindowSink& sink, HWND hwnd) {
+// Paints into a memory DC of the update region's bounding box and copies
+// it once, so no window ever shows a half-drawn frame, and a small change
+// (the lock screen's clock, once a second) costs a buffer of its own size
+// rather than one of the screen's. Gives the painted rectangle.
+::RECT paint_buffered(plat::WindowSink& sink, HWND hwnd) {
   PaintDc screen(hwnd);
-  ::RECT client{};
-  ::GetClientRect(hwnd, &client);
-  const int w = client.right - client.left;
-  const int h = client.bottom - client.top;
-  if (!screen || w <= 0 || h <= 0) return;
+  const ::RECT area = screen.paint_rect();
+  const int w = area.right - area.left;
+  const int h = area.bottom - area.top;
+  // BeginPaint and EndPaint alone validate the window.
+  if (!screen || w <= 0 || h <= 0 || !sink.draws()) return {};
 
   MemoryDc back(::CreateCompatibleDC(screen.get()));
   GdiObject<HBITMAP> buffer(::CreateCompatibleBitmap(screen.get(), w, h));
   if (!back || !buffer) {
     // Out of GDI memory: a flickering paint beats a blank window.
-    GdiCanvas canvas(screen.get());
+    GdiCanvas canvas(screen.get(), from_rect(area));
     sink.on_paint(canvas);
-    return;
+    return area;
   }
   SelectedObject selected(back.get(), buffer.get());
+  // The sink draws in client coordinates; the buffer starts at the area's corner.
+  ::SetViewportOrgEx(back.get(), -area.left, -area.top, nullptr);
   {
-    GdiCanvas canvas(back.get());
+    GdiCanvas canvas(back.get(), from_rect(area));
     sink.on_paint(canvas);
   }
-  ::BitBlt(screen.get(), 0, 0, w, h, back.get(), 0, 0, SRCCOPY);
+  ::BitBlt(screen.get(), area.left, area.top, w, h, back.get(), area.left, area.top, SRCCOPY);
+  return area;
+}
+
+void paint(plat::WindowSink& sink, HWND hwnd) {
+  PaintLog& log = PaintLog::get();
+  if (!log.on()) {
+    paint_buffered(sink, hwnd);
+    return;
+  }
+  const LONGLONG start = now_ticks();
+  const ::RECT painted = paint_buffered(sink, hwnd);
+  const LONGLONG end = now_ticks();
+  ::RECT client{};
+  ::GetClientRect(hwnd, &client);
+  log.add(hwnd, client, painted, end - start);
 }
 
 HCURSOR cursor_at(plat::WindowSink& sink, HWND hwnd) {

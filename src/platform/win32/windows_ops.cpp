@@ -126,9 +126,11 @@ plat::BOOL Win32Platform::ReleaseCapture() {
 
 plat::HWND Win32Platform::GetCapture() { return from_hwnd(::GetCapture()); }
 
-plat::BOOL Win32Platform::InvalidateRect(plat::HWND hwnd) {
+plat::BOOL Win32Platform::InvalidateRect(plat::HWND hwnd, const plat::RECT* rect) {
   // No erase: painting covers the whole back buffer anyway.
-  return ::InvalidateRect(to_hwnd(hwnd), nullptr, FALSE);
+  if (!rect) return ::InvalidateRect(to_hwnd(hwnd), nullptr, FALSE);
+  const ::RECT part = to_rect(*rect);
+  return ::InvalidateRect(to_hwnd(hwnd), &part, FALSE);
 }
 
 plat::BOOL Win32Platform::AdjustWindowRectEx(plat::RECT* rect, plat::DWORD style, plat::BOOL menu,

@@ -20,13 +20,7 @@ constexpr int weight_bits = 14;
 constexpr std::uint32_t weight_one = 1u << weight_bits;
 constexpr std::uint32_t full_alpha = 255u * 255u;  // an opaque pixel's alpha term
 
-// For each output position along one axis: the first source index and
-// its weights (count_of taps, padded with zeros to the widest).
-struct Axis {
-  std::vector<int> first;
-  std::vector<std::uint16_t> weights;
-  int taps = 0;
-};
+using Axis = ResampleAxis;
 
 Axis make_axis(int src, int dst) {
   const double ratio = static_cast<double>(src) / dst;
@@ -75,38 +69,42 @@ Axis make_axis(int src, int dst) {
 // A fixed tap count (the usual 1 to 4) lets the compiler unroll the taps;
 // 0 means the axis's own count. Measured (callgrind, 1920x1080 to 1366x768):
 // about a quarter fewer instructions for the whole stretch.
+// Output positions [from, to) of one row; `weighted` starts at source
+// column `origin`.
 template <int fixed_taps>
-void resample_row(const std::uint16_t* weighted, const Axis& axis, std::uint16_t* dst) {
+void resample_row(const std::uint16_t* weighted, int origin, const Axis& axis, int from, int to,
+                  std::uint16_t* dst) {
   const int taps = fixed_taps ? fixed_taps : axis.taps;
-  const std::size_t out_w = axis.first.size();
-  for (std::size_t i = 0; i < out_w; ++i) {
-    const std::uint16_t* in = weighted + 4 * static_cast<std::size_t>(axis.first[i]);
-    const std::uint16_t* w = axis.weights.data() + i * taps;
+  for (int i = from; i < to; ++i, dst += 4) {
+    const std::uint16_t* in = weighted + 4 * static_cast<std::size_t>(axis.first[i] - origin);
+    const std::uint16_t* w = axis.weights.data() + static_cast<std::size_t>(i) * taps;
     std::uint32_t acc[4] = {weight_one / 2, weight_one / 2, weight_one / 2, weight_one / 2};
     for (int t = 0; t < taps; ++t, in += 4)
       for (int c = 0; c < 4; ++c) acc[c] += std::uint32_t{w[t]} * in[c];
-    for (int c = 0; c < 4; ++c) dst[4 * i + c] = static_cast<std::uint16_t>(acc[c] >> weight_bits);
+    for (int c = 0; c < 4; ++c) dst[c] = static_cast<std::uint16_t>(acc[c] >> weight_bits);
   }
 }
 
-// One source row to alpha-weighted channels (b, g, r, a order), resampled
-// horizontally into dst (4 values per output pixel).
-void horizontal(const std::uint32_t* row, int src_w, const Axis& axis, std::vector<std::uint16_t>& weighted,
-                std::uint16_t* dst) {
-  for (int x = 0; x < src_w; ++x) {
+// Source columns [src_from, src_to) of one row to alpha-weighted channels
+// (b, g, r, a order), resampled horizontally into dst (4 values per output
+// pixel of [from, to)).
+void horizontal(const std::uint32_t* row, int src_from, int src_to, const Axis& axis, int from, int to,
+                std::vector<std::uint16_t>& weighted, std::uint16_t* dst) {
+  for (int x = src_from; x < src_to; ++x) {
     const std::uint32_t p = row[x];
     const std::uint32_t a = p >> 24;
-    weighted[4 * x + 0] = static_cast<std::uint16_t>((p & 0xFF) * a);
-    weighted[4 * x + 1] = static_cast<std::uint16_t>((p >> 8 & 0xFF) * a);
-    weighted[4 * x + 2] = static_cast<std::uint16_t>((p >> 16 & 0xFF) * a);
-    weighted[4 * x + 3] = static_cast<std::uint16_t>(a * 255);
+    std::uint16_t* w = weighted.data() + 4 * static_cast<std::size_t>(x - src_from);
+    w[0] = static_cast<std::uint16_t>((p & 0xFF) * a);
+    w[1] = static_cast<std::uint16_t>((p >> 8 & 0xFF) * a);
+    w[2] = static_cast<std::uint16_t>((p >> 16 & 0xFF) * a);
+    w[3] = static_cast<std::uint16_t>(a * 255);
   }
   switch (axis.taps) {
-    case 1: return resample_row<1>(weighted.data(), axis, dst);
-    case 2: return resample_row<2>(weighted.data(), axis, dst);
-    case 3: return resample_row<3>(weighted.data(), axis, dst);
-    case 4: return resample_row<4>(weighted.data(), axis, dst);
-    default: return resample_row<0>(weighted.data(), axis, dst);
+    case 1: return resample_row<1>(weighted.data(), src_from, axis, from, to, dst);
+    case 2: return resample_row<2>(weighted.data(), src_from, axis, from, to, dst);
+    case 3: return resample_row<3>(weighted.data(), src_from, axis, from, to, dst);
+    case 4: return resample_row<4>(weighted.data(), src_from, axis, from, to, dst);
+    default: return resample_row<0>(weighted.data(), src_from, axis, from, to, dst);
   }
 }
 
@@ -126,6 +124,53 @@ std::uint32_t to_pixel(const std::uint32_t* acc) {
 
 }  // namespace
 
+Stretch::Stretch(int src_width, int src_height, int width, int height)
+    : src_width_(src_width),
+      src_height_(src_height),
+      width_(width),
+      height_(height),
+      across_(make_axis(src_width, width)),
+      down_(make_axis(src_height, height)) {}
+
+void Stretch::part(const plat::Image& src, const plat::RECT& part, plat::Image& out) const {
+  const int x0 = std::max<int>(part.left, 0), x1 = std::min<int>(part.right, width_);
+  const int y0 = std::max<int>(part.top, 0), y1 = std::min<int>(part.bottom, height_);
+  if (x0 >= x1 || y0 >= y1 || src.width != src_width_ || src.height != src_height_ ||
+      src.pixels.size() < static_cast<std::size_t>(src.width) * src.height) {
+    out.width = out.height = 0;
+    out.pixels.clear();
+    return;
+  }
+  // Only the source rows and columns that the part's pixels are made from.
+  const int rows_from = down_.first[y0], rows_to = down_.first[y1 - 1] + down_.taps;
+  const int cols_from = across_.first[x0], cols_to = across_.first[x1 - 1] + across_.taps;
+  const std::size_t out_row = static_cast<std::size_t>(x1 - x0) * 4;
+  // Every element is written before it is read, so skip the zero fill.
+  const auto middle = std::make_unique_for_overwrite<std::uint16_t[]>(out_row * (rows_to - rows_from));
+  std::vector<std::uint16_t> weighted(static_cast<std::size_t>(cols_to - cols_from) * 4);
+  for (int y = rows_from; y < rows_to; ++y) {
+    horizontal(src.pixels.data() + static_cast<std::size_t>(y) * src.width, cols_from, cols_to, across_, x0, x1,
+               weighted, middle.get() + (y - rows_from) * out_row);
+  }
+
+  out.width = x1 - x0;
+  out.height = y1 - y0;
+  out.pixels.resize(static_cast<std::size_t>(out.width) * out.height);
+  std::vector<std::uint32_t> acc(out_row);
+  for (int y = y0; y < y1; ++y) {
+    std::fill(acc.begin(), acc.end(), 0);
+    const std::uint16_t* w = down_.weights.data() + static_cast<std::size_t>(y) * down_.taps;
+    for (int t = 0; t < down_.taps; ++t) {
+      if (w[t] == 0) continue;
+      const std::uint16_t* in = middle.get() + static_cast<std::size_t>(down_.first[y] + t - rows_from) * out_row;
+      const std::uint32_t weight = w[t];
+      for (std::size_t i = 0; i < out_row; ++i) acc[i] += weight * in[i];
+    }
+    std::uint32_t* dst = out.pixels.data() + static_cast<std::size_t>(y - y0) * out.width;
+    for (int x = 0; x < out.width; ++x) dst[x] = to_pixel(acc.data() + 4 * x);
+  }
+}
+
 plat::Image scale_image(const plat::Image& src, int width, int height) {
   if (width <= 0 || height <= 0 || check_picture_size(width, height)) return {};
   if (src.empty() || src.pixels.size() < static_cast<std::size_t>(src.width) * src.height)
@@ -135,31 +180,8 @@ plat::Image scale_image(const plat::Image& src, int width, int height) {
     copy.pixels = src.pixels;
     return copy;
   }
-
-  const Axis across = make_axis(src.width, width);
-  const Axis down = make_axis(src.height, height);
-  const std::size_t out_row = static_cast<std::size_t>(width) * 4;
-  // Every element is written before it is read, so skip the zero fill.
-  const auto middle = std::make_unique_for_overwrite<std::uint16_t[]>(out_row * src.height);
-  std::vector<std::uint16_t> weighted(static_cast<std::size_t>(src.width) * 4);
-  for (int y = 0; y < src.height; ++y)
-    horizontal(src.pixels.data() + static_cast<std::size_t>(y) * src.width, src.width, across, weighted,
-               middle.get() + y * out_row);
-
-  plat::Image out = plat::Image::blank(width, height);
-  std::vector<std::uint32_t> acc(out_row);
-  for (int y = 0; y < height; ++y) {
-    std::fill(acc.begin(), acc.end(), 0);
-    const std::uint16_t* w = down.weights.data() + static_cast<std::size_t>(y) * down.taps;
-    for (int t = 0; t < down.taps; ++t) {
-      if (w[t] == 0) continue;
-      const std::uint16_t* in = middle.get() + static_cast<std::size_t>(down.first[y] + t) * out_row;
-      const std::uint32_t weight = w[t];
-      for (std::size_t i = 0; i < out_row; ++i) acc[i] += weight * in[i];
-    }
-    std::uint32_t* dst = out.pixels.data() + static_cast<std::size_t>(y) * width;
-    for (int x = 0; x < width; ++x) dst[x] = to_pixel(acc.data() + 4 * x);
-  }
+  plat::Image out;
+  Stretch(src.width, src.height, width, height).part(src, {0, 0, width, height}, out);
   return out;
 }
 
