@@ -99,6 +99,8 @@ void paint_figure(const fs::path& log, const std::string& title, const std::stri
   std::vector<double> us;
   const std::string size = size_key(screen);
   while (std::getline(in, line)) {
+    // The backend writes in text mode: lines end in CR LF.
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     std::istringstream fields(line);
     std::string tag, t, sz, value, painted;
     if (!std::getline(fields, tag, '\t') || !std::getline(fields, t, '\t') || !std::getline(fields, sz, '\t') ||
