@@ -7,6 +7,7 @@
 
 #include "platform/win32/carried_error.h"
 #include "platform/win32/convert.h"
+#include "platform/win32/dib.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/posted.h"
@@ -111,7 +112,13 @@ LONGLONG now_ticks() {
   if (!screen || w <= 0 || h <= 0 || !sink.draws()) return {};
 
   MemoryDc back(::CreateCompatibleDC(screen.get()));
-  GdiObject<HBITMAP> buffer(::CreateCompatibleBitmap(screen.get(), w, h));
+  // A DIB section, not a compatible bitmap: its pixels are virtual memory
+  // that goes back to the system when it is deleted, where Wine keeps a
+  // compatible bitmap's pixels on its own heap, which then stays as large
+  // as the largest paint (measured: 33 MB resident at 3840 x 2160).
+  const BITMAPINFO info = top_down_info(w, h);
+  void* bits = nullptr;
+  GdiObject<HBITMAP> buffer(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!back || !buffer) {
     // Out of GDI memory: a flickering paint beats a blank window.
     GdiCanvas canvas(screen.get(), from_rect(area));
