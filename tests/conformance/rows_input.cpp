@@ -102,7 +102,7 @@ void message_order(Desk& desk, Check& check) {
   stage.events().clear();
   // Queued in the reverse of the order they come out in.
   stage.os().SetTimer(w, 7, 10);
-  stage.os().InvalidateRect(w);
+  stage.os().InvalidateRect(w, nullptr);
   desk.move_pointer(kInsideActive);
   stage.os().PostMessageA(w, 5, 0);
   stage.os().Sleep(60);  // the timer is due, nothing dispatched yet
