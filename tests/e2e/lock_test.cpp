@@ -254,11 +254,26 @@ TEST_F(Lock, ALargerScreenShowsBothPicturesAtTheirPlaces) {
   const ScreenSize size = s().screen();
   auto background = welcome_background(size);
   ASSERT_TRUE(background) << background.error();
-  constexpr int kPushed = 300;
-  std::expected<Screenshot, std::string> uncovered = std::unexpected("not taken");
-  slatebar::drag_lock_screen(s(), kPushed, 100, [&] { uncovered = s().screenshot(); });
+  // The screen follows the pointer from where the band was pressed, so a
+  // drag of 600 from 100 above the bottom leaves it 444 pixels up; the
+  // shot waits until X shows it at least 300 up, as the drag loop may lag.
+  std::expected<Screenshot, std::string> uncovered = std::unexpected("the lock screen never went 300 up");
+  int uncovered_rows = 0;
+  slatebar::drag_lock_screen(s(), 600, 100, [&] {
+    auto up = wait_until(5s, [&]() -> std::optional<int> {
+      for (const XWindowInfo& w : s().x_windows()) {
+        if (w.title == "frmLogon" && w.mapped && w.rect.y <= -300) return -w.rect.y;
+      }
+      return std::nullopt;
+    });
+    if (!up) return;
+    std::this_thread::sleep_for(300ms);
+    uncovered_rows = *up;
+    uncovered = s().screenshot();
+  });
   ASSERT_TRUE(uncovered) << uncovered.error();
-  EXPECT_TRUE(same_patches(*uncovered, *background, {0, size.height - kPushed + 8, size.width - 96, kPushed - 16}))
+  EXPECT_TRUE(same_patches(*uncovered, *background,
+                           {0, size.height - uncovered_rows + 8, size.width - 96, uncovered_rows - 16}))
       << s().record("lock-large-welcome").string();
 }
 
