@@ -101,7 +101,7 @@ LONGLONG now_ticks() {
 
 // Paints into a memory DC of the update region's bounding box and copies
 // it once, so no window ever shows a half-drawn frame, and a small change
-// (the lock screen's clock, once a second) costs a buffer of its own size
+// (the lock screen's clock, once a minute) costs a buffer of its own size
 // rather than one of the screen's. Gives the painted rectangle.
 ::RECT paint_buffered(plat::WindowSink& sink, HWND hwnd) {
   PaintDc screen(hwnd);
