@@ -114,7 +114,7 @@ void check_canvas(win32::Win32Platform& os, Report& r) {
 
   Surface canvas_surface;
   {
-    win32::GdiCanvas canvas(canvas_surface.dc.get());
+    win32::GdiCanvas canvas(canvas_surface.dc.get(), {0, 0, kWidth, kHeight});
     canvas.draw_text(line, kFont, kInk, kBox, plat::TextAlign::Left);
   }
   const auto through_canvas = canvas_surface.copy();
