@@ -110,7 +110,7 @@ std::optional<WinWindow> form(Session& session, std::string_view name) {
   return std::nullopt;
 }
 
-void drag_lock_screen(Session& session, int distance, int from_bottom, const std::function<void()>& while_held) {
+void drag_lock_screen(Session& session, int distance, int from_bottom) {
   using namespace std::chrono_literals;
   const ScreenSize size = session.screen();
   const Point from{size.width / 2, size.height - from_bottom};
@@ -123,7 +123,6 @@ void drag_lock_screen(Session& session, int distance, int from_bottom, const std
     std::this_thread::sleep_for(30ms);
   }
   std::this_thread::sleep_for(300ms);
-  if (while_held) while_held();
 }
 
 std::expected<void, std::string> unlock(Session& session) {
