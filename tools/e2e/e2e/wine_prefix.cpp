@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "e2e/cleanup_guard.h"
+#include "e2e/paths.h"
 #include "e2e/wait.h"
 
 namespace e2e {
@@ -19,7 +20,22 @@ namespace {
 namespace fs = std::filesystem;
 
 // Bumped whenever the prefix's settings change, so old prefixes are remade.
-constexpr std::string_view kPrefixRecipe = "slatebar-e2e prefix 1: win64, Managed=N, ShowCrashDialog=0";
+constexpr std::string_view kPrefixRecipe = "slatebar-e2e prefix 2: win64, Managed=N, ShowCrashDialog=0";
+
+fs::path fonts_file() { return paths::source_dir() / "scripts" / "wine-fonts.reg"; }
+
+// What the prefix was made from, the face replacements included, so that
+// an edit of either remakes it.
+std::string recipe() { return std::string(kPrefixRecipe) + "\n" + read_file(fonts_file()); }
+
+// A Unix path as Wine's drive Z: (the root) shows it to Windows programs.
+std::string windows_path(const fs::path& unix_path) {
+  std::string out = "Z:" + fs::absolute(unix_path).string();
+  for (char& c : out) {
+    if (c == '/') c = '\\';
+  }
+  return out;
+}
 
 fs::path on_path(std::string_view name) {
   const char* path = std::getenv("PATH");
@@ -79,7 +95,7 @@ std::expected<WinePrefix, std::string> WinePrefix::open(const fs::path& path, co
     // A server that an interrupted run left behind in this prefix only.
     if (auto stopped = prefix.stop_server(); !stopped) return std::unexpected(stopped.error());
   }
-  if (read_file(path / ".slatebar-e2e-ready") != kPrefixRecipe) {
+  if (read_file(path / ".slatebar-e2e-ready") != recipe()) {
     if (auto made = prefix.make(display, log_dir); !made) return std::unexpected(made.error());
   }
   return prefix;
@@ -151,23 +167,32 @@ std::expected<void, std::string> WinePrefix::make(const std::string& display, co
   const std::string loader = tools_.loader.string();
   const auto long_wait = std::chrono::minutes{5};
   if (auto r = run_tool({loader, "wineboot", "-i"}, display, log_dir / "prefix-wineboot", long_wait); !r) return r;
-  // Without a window manager every hide of a managed window waits about a
-  // second for an answer that never comes; unmanaged windows hide at once.
-  if (auto r = run_tool({loader, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/t", "REG_SZ",
-                         "/d", "N", "/f"},
-                        display, log_dir / "prefix-reg-managed", long_wait);
-      !r) {
-    return r;
+  struct Setting {
+    const char *key, *value, *type, *data, *log;
+  };
+  static constexpr Setting kSettings[] = {
+      // Without a window manager every hide of a managed window waits about
+      // a second for an answer that never comes; unmanaged ones hide at once.
+      {"HKCU\\Software\\Wine\\X11 Driver", "Managed", "REG_SZ", "N", "prefix-reg-managed"},
+      // A crash must fail the test, not wait behind a dialog nobody answers.
+      {"HKCU\\Software\\Wine\\WineDbg", "ShowCrashDialog", "REG_DWORD", "0", "prefix-reg-crashdialog"},
+  };
+  for (const Setting& s : kSettings) {
+    if (auto r = run_tool({loader, "reg", "add", s.key, "/v", s.value, "/t", s.type, "/d", s.data, "/f"}, display,
+                          log_dir / s.log, long_wait);
+        !r) {
+      return r;
+    }
   }
-  // A crash must fail the test, not wait behind a dialog nobody answers.
-  if (auto r = run_tool({loader, "reg", "add", "HKCU\\Software\\Wine\\WineDbg", "/v", "ShowCrashDialog", "/t",
-                         "REG_DWORD", "/d", "0", "/f"},
-                        display, log_dir / "prefix-reg-crashdialog", long_wait);
+  // The faces the designs name that Wine lacks, mapped to metric-compatible
+  // ones; scripts/run imports the same file into its prefix.
+  if (auto r = run_tool({loader, "reg", "import", windows_path(fonts_file())},
+                        display, log_dir / "prefix-reg-fonts", long_wait);
       !r) {
     return r;
   }
   if (auto r = stop_server(); !r) return r;
-  std::ofstream(path_ / ".slatebar-e2e-ready") << kPrefixRecipe;
+  std::ofstream(path_ / ".slatebar-e2e-ready") << recipe();
   return {};
 }
 
