@@ -5,9 +5,10 @@
 #include <png.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 
-#include "actions_menu.h"
+#include "e2e/actions_menu.h"
 #include "e2e/paths.h"
 #include "e2e_test.h"
 
@@ -122,20 +123,29 @@ TEST_F(Splash, AKeyClosesASecondSplashEarly) {
   ASSERT_TRUE(first) << first.error();
   ASSERT_TRUE(gone_within(20s));
 
-  auto second = about();
-  ASSERT_TRUE(second) << second.error();
-  const auto chosen_at = second->first;
-  auto list = s().windows();
-  ASSERT_TRUE(list) << list.error();
-  EXPECT_EQ(list->foreground, second->second.hwnd) << "the splash has the keyboard";
-  s().input().type("a");
-  const auto key_at = Clock::now();
-  ASSERT_TRUE(gone_within(10s));
-  const auto gone_at = Clock::now();
-  // Its timer cannot fire before four seconds from About; a key sent
-  // later than that would prove nothing.
-  if (key_at - chosen_at > 3500ms) GTEST_SKIP() << "the key went too late to tell it from the timer";
-  EXPECT_LT(gone_at - chosen_at, 4s) << "the splash went on its timer, not on the key";
+  // Its timer cannot fire before four seconds from About, so a key that
+  // went later proves nothing; a loaded machine gets more tries, and one
+  // whose every key came too late fails rather than passing unchecked.
+  bool told = false;
+  for (int attempt = 0; attempt < 3 && !told; ++attempt) {
+    auto next = about();
+    ASSERT_TRUE(next) << next.error();
+    const auto chosen_at = next->first;
+    auto list = s().windows();
+    ASSERT_TRUE(list) << list.error();
+    EXPECT_EQ(list->foreground, next->second.hwnd) << "the splash has the keyboard";
+    s().input().type("a");
+    const auto key_at = Clock::now();
+    ASSERT_TRUE(gone_within(10s));
+    if (key_at - chosen_at > 3500ms) {
+      std::printf("the key went %lld ms after About, too late to tell; once more\n",
+                  static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(key_at - chosen_at).count()));
+      continue;
+    }
+    told = true;
+    EXPECT_LT(Clock::now() - chosen_at, 4s) << "the splash went on its timer, not on the key";
+  }
+  EXPECT_TRUE(told) << "in three tries no key reached the splash before its timer could have closed it";
 }
 
 }  // namespace

@@ -163,9 +163,8 @@ TEST_F(Switcher, TheStripFollowsTheEdgeAndTheSettingsDialogWaitsHidden) {
   EXPECT_TRUE(settings->tool_window());
   EXPECT_TRUE(settings->layered());
   auto settings_x = s().x_window(settings->xid);
-  if (settings_x) {
-    EXPECT_EQ(settings_x->alpha(), 250);
-  }
+  ASSERT_TRUE(settings_x) << "no X window for the settings dialog";
+  EXPECT_EQ(settings_x->alpha(), 250);
 }
 
 TEST_F(Switcher, ADragPullsTheListOutAndTheReleaseSwitches) {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "e2e/paths.h"
+#include "e2e/requirements.h"
 
 namespace e2e::testing {
 namespace {
@@ -55,15 +56,11 @@ void install_listener(const char* argv0) {
   ::testing::UnitTest::GetInstance()->listeners().Append(new FailureRecorder);
 }
 
-std::optional<std::string> E2eTest::unavailable() const {
-  if (!std::filesystem::exists(paths::helper_exe())) {
-    return "no helper exe at " + paths::helper_exe().string() + " (build the mingw-x86_64 preset first)";
-  }
-  return std::nullopt;
-}
+std::optional<std::string> E2eTest::unavailable() const { return missing_tools(); }
 
 void E2eTest::SetUp() {
-  if (auto reason = unavailable()) GTEST_SKIP() << *reason;
+  // Not a skip: a group that cannot run here has checked nothing.
+  if (auto reason = unavailable()) GTEST_FAIL() << "cannot run: " << *reason;
   session_ = session();
   ASSERT_NE(session_, nullptr);
 }

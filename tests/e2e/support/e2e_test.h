@@ -28,12 +28,12 @@ void end_session();
 // called by the group's main.
 void install_listener(const char* argv0);
 
-// Base of end-to-end tests: skips when `unavailable()` names a reason,
+// Base of end-to-end tests: fails when `unavailable()` names a reason,
 // ends Wine's programs after each test.
 class E2eTest : public ::testing::Test {
  protected:
   // The reason this group cannot run here, or nothing. The default checks
-  // for the helper exe.
+  // for the tools and the helper exe.
   virtual std::optional<std::string> unavailable() const;
   void SetUp() override;
   void TearDown() override;
