@@ -4,7 +4,7 @@
 // program with exit code 0, a splash still open or not.
 #include <thread>
 
-#include "actions_menu.h"
+#include "e2e/actions_menu.h"
 #include "e2e/message_boxes.h"
 #include "e2e_test.h"
 

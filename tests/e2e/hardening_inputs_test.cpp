@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/bitmap_file.h"
 #include "e2e/message_boxes.h"
 #include "e2e/paths.h"
 #include "e2e/slatebar.h"
@@ -36,30 +37,15 @@ void write_file(const fs::path& p, const Bytes& b) {
   std::ofstream out(p, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
-void put_le(Bytes& b, std::size_t at, std::uint32_t v, int n) {
-  for (int i = 0; i < n; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
 void put_be(Bytes& b, std::size_t at, std::uint32_t v, int n) {
   for (int i = 0; i < n; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * (n - 1 - i)));
 }
 
-// A 24-bit bottom-up bitmap of one grey, as an account picture is.
+// A 24-bit bitmap of one grey, as an account picture is, whose header may
+// claim other sizes than it holds.
 Bytes bitmap(std::uint32_t width, std::uint32_t height, std::size_t pixel_bytes) {
-  Bytes b(54 + pixel_bytes, 0x80);
-  b[0] = 'B';
-  b[1] = 'M';
-  put_le(b, 2, static_cast<std::uint32_t>(b.size()), 4);
-  put_le(b, 6, 0, 4);
-  put_le(b, 10, 54, 4);
-  put_le(b, 14, 40, 4);
-  put_le(b, 18, width, 4);
-  put_le(b, 22, height, 4);
-  put_le(b, 26, 1, 2);
-  put_le(b, 28, 24, 2);
-  put_le(b, 30, 0, 4);
-  put_le(b, 34, static_cast<std::uint32_t>(pixel_bytes), 4);
-  for (std::size_t i = 38; i < 54; ++i) b[i] = 0;
-  return b;
+  const std::vector<char> b = bitmap_header(width, height, pixel_bytes, static_cast<char>(0x80));
+  return Bytes(b.begin(), b.end());
 }
 
 std::uint32_t crc32(const std::uint8_t* p, std::size_t n) {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <thread>
 
+#include "e2e/bitmap_file.h"
 #include "e2e/message_boxes.h"
 #include "e2e/paths.h"
 #include "e2e/slatebar.h"
@@ -24,32 +25,9 @@ using testing::E2eTest;
 constexpr Rgb kPictureColour{240, 128, 16};
 constexpr int kPictureSize = 96;
 
-// A 24-bit bottom-up Windows bitmap of one colour, as the accounts panel
-// leaves the user's picture.
+// The account picture: one colour, as the accounts panel might leave it.
 std::vector<char> bitmap(int side, Rgb c) {
-  const int row = (side * 3 + 3) / 4 * 4;
-  std::vector<char> b(54 + static_cast<std::size_t>(row) * side, 0);
-  auto put32 = [&](std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
-  };
-  b[0] = 'B';
-  b[1] = 'M';
-  put32(2, static_cast<std::uint32_t>(b.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, side);
-  put32(22, side);
-  b[26] = 1;
-  b[28] = 24;
-  for (int y = 0; y < side; ++y) {
-    for (int x = 0; x < side; ++x) {
-      const std::size_t at = 54 + static_cast<std::size_t>(y) * row + x * 3;
-      b[at] = static_cast<char>(c.b);
-      b[at + 1] = static_cast<char>(c.g);
-      b[at + 2] = static_cast<char>(c.r);
-    }
-  }
-  return b;
+  return bitmap_file(side, side, [c](int, int) { return c; });
 }
 
 std::vector<char> read_all(const fs::path& p) {
@@ -75,18 +53,13 @@ std::expected<Screenshot, std::string> logon_picture(ScreenSize size) {
 
 class Lock : public E2eTest {
  protected:
-  std::optional<std::string> unavailable() const override {
-    if (auto reason = slatebar::unavailable()) return reason;
-    if (!fs::exists("/usr/bin/convert")) return "no ImageMagick (/usr/bin/convert) to read the picture with";
-    return std::nullopt;
-  }
+  std::optional<std::string> unavailable() const override { return slatebar::unavailable(); }
 
-  fs::path account_picture() { return s().prefix().temp_dir() / (WinePrefix::user_name() + ".bmp"); }
+  fs::path account_picture() { return account_picture_path(s()); }
 
   void place_account_picture() {
-    fs::create_directories(account_picture().parent_path());
-    const auto bytes = bitmap(kPictureSize, kPictureColour);
-    std::ofstream(account_picture(), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    auto placed = e2e::place_account_picture(s(), bitmap(kPictureSize, kPictureColour));
+    ASSERT_TRUE(placed) << placed.error();
   }
 
   // The prefix outlives the test; other groups expect no picture there.
@@ -98,20 +71,13 @@ class Lock : public E2eTest {
 
   void SetUp() override {
     E2eTest::SetUp();
-    if (IsSkipped() || HasFatalFailure()) return;
+    if (HasFatalFailure()) return;
     session_ready_ = true;
     std::error_code ignored;
     fs::remove(account_picture(), ignored);
   }
 
-  std::optional<WinWindow> window_titled(std::string_view title) {
-    auto list = s().windows();
-    if (!list) return std::nullopt;
-    for (const WinWindow& w : list->windows) {
-      if (w.title == title) return w;
-    }
-    return std::nullopt;
-  }
+  std::optional<WinWindow> window_titled(std::string_view title) { return slatebar::titled(s(), title); }
 
   // The lock screen lies on the screen at rest: the picture's pixels in
   // the upper part, away from the icon bar and the texts.

@@ -42,18 +42,8 @@ class Bar : public E2eTest {
     return out;
   }
 
-  std::optional<WinWindow> titled(std::string_view title) {
-    auto list = s().windows();
-    if (!list) return std::nullopt;
-    for (const WinWindow& win : list->windows) {
-      if (win.title == title) return win;
-    }
-    return std::nullopt;
-  }
-  bool shown(std::string_view title) {
-    auto win = titled(title);
-    return win && win->visible;
-  }
+  std::optional<WinWindow> titled(std::string_view title) { return slatebar::titled(s(), title); }
+  bool shown(std::string_view title) { return slatebar::shown(s(), title); }
 
   // Pushes the lock screen up and away from its bottom band, in small
   // steps with time for its tracking loop's polls, and waits until it and

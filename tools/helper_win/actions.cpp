@@ -1,8 +1,7 @@
-// `close-class`, `msgbox`, `show`, `click-button` and `resources`: things a
-// test asks of the Windows side that a person would do another way (a close
-// request from another program, a box of known texts to answer, a window
-// that nothing in the program shows yet, a button pressed where the keys
-// went astray, counters that only the system keeps).
+// `close-class`, `msgbox`, `show` and `resources`: things a test asks of the
+// Windows side that a person would do another way (a close request from
+// another program, a box of known texts to answer, a window that nothing in
+// the program shows yet, counters that only the system keeps).
 #include <windows.h>
 #include <psapi.h>
 
@@ -35,27 +34,6 @@ int run_close_class(std::span<char*> args) {
   }
   emit("posted\t%d", posted);
   return posted > 0 ? kOk : kNotFound;
-}
-
-int run_click_button(std::span<char*> args) {
-  if (args.size() != 1) return kUsage;
-  const HWND button = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(args[0], nullptr, 0)));
-  if (!IsWindow(button)) return kNotFound;
-  // Where the keyboard input of the button's thread goes, for the report
-  // of why keys did not answer its box.
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  if (GetGUIThreadInfo(GetWindowThreadProcessId(button, nullptr), &info)) {
-    char focus_class[64] = "", root_title[64] = "";
-    GetClassNameA(info.hwndFocus, focus_class, sizeof focus_class);
-    GetWindowTextA(GetAncestor(info.hwndFocus, GA_ROOT), root_title, sizeof root_title);
-    auto number = [](HWND w) { return static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(w)); };
-    emit("thread\tactive 0x%llx, focus 0x%llx (%s in \"%s\"), capture 0x%llx", number(info.hwndActive),
-         number(info.hwndFocus), focus_class, root_title, number(info.hwndCapture));
-  }
-  if (!PostMessageA(button, BM_CLICK, 0, 0)) return kFailed;
-  emit("posted\t1");
-  return kOk;
 }
 
 int run_msgbox(std::span<char*> args) {

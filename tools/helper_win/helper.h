@@ -20,7 +20,6 @@ int run_resources(std::span<char*> args);
 int run_msgbox(std::span<char*> args);
 int run_show(std::span<char*> args);
 int run_redraw(std::span<char*> args);
-int run_click_button(std::span<char*> args);
 
 // Printing with an immediate flush: the harness reads these lines while
 // the helper is still running, through a pipe that stdio would buffer.

@@ -74,8 +74,10 @@ void emit_window(HWND hwnd) {
 void emit_dialog(HWND dialog) {
   RECT r{};
   GetWindowRect(dialog, &r);
-  emit("dialog\t0x%llx\t%ld\t%ld\t%ld\t%ld\t%s", as_number(dialog), r.left, r.top, r.right - r.left,
-       r.bottom - r.top, escaped(text_of(dialog)).c_str());
+  // The face colour a box is painted in, so that the harness can tell the
+  // box itself on the screen from whatever may stand in front of it.
+  emit("dialog\t0x%llx\t%ld\t%ld\t%ld\t%ld\t0x%06lx\t%s", as_number(dialog), r.left, r.top, r.right - r.left,
+       r.bottom - r.top, static_cast<unsigned long>(GetSysColor(COLOR_BTNFACE)), escaped(text_of(dialog)).c_str());
   std::vector<HWND> children;
   EnumChildWindows(dialog, collect, reinterpret_cast<LPARAM>(&children));
   for (HWND child : children) {

@@ -35,7 +35,6 @@ constexpr Command kCommands[] = {
     {"msgbox", helper::run_msgbox},
     {"show", helper::run_show},
     {"redraw", helper::run_redraw},
-    {"click-button", helper::run_click_button},
 };
 
 int usage() {
@@ -51,9 +50,7 @@ int usage() {
       "  msgbox CAPTION TEXT [ok|yesno]   show a box; the exit code is the answer\n"
       "  show TITLE [off]       show the top-level window of that title, on top, not\n"
       "                         activated (or hide it again with off)\n"
-      "  redraw TITLE           invalidate the whole client area of that window\n"
-      "  click-button HWND      post BM_CLICK to that button; says where its thread's\n"
-      "                         keyboard focus and capture are\n",
+      "  redraw TITLE           invalidate the whole client area of that window\n",
       stderr);
   return helper::kUsage;
 }

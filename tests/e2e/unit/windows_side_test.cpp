@@ -35,8 +35,8 @@ TEST(HelperReport, MalformedLinesAreRefusedNotGuessed) {
                            "foreground\n", "surprise\n"}) {
     EXPECT_FALSE(parse_window_list(text)) << text;
   }
-  for (const char* text : {"child\t0x2\t1\tButton\t0\t0\t1\t1\t1\t0\tOK\n", "dialog\t0x1\t0\t0\t1\t1\tCap\nchild\t0x2\n",
-                           "dialog\t0x1\t0\t0\tone\t1\tCap\n"}) {
+  for (const char* text : {"child\t0x2\t1\tButton\t0\t0\t1\t1\t1\t0\tOK\n", "dialog\t0x1\t0\t0\t1\t1\t0x0\tCap\nchild\t0x2\n",
+                           "dialog\t0x1\t0\t0\tone\t1\t0x0\tCap\n", "dialog\t0x1\t0\t0\t1\t1\tCap\n"}) {
     EXPECT_FALSE(parse_dialogs(text)) << text;
   }
   EXPECT_FALSE(parse_resources(""));
@@ -49,13 +49,13 @@ TEST(HelperReport, MalformedLinesAreRefusedNotGuessed) {
 
 TEST(HelperReport, MessageBoxTextButtonsAndIcon) {
   const auto boxes = parse_dialogs(
-      "dialog\t0x20044\t431\t331\t162\t105\tConfirm\n"
+      "dialog\t0x20044\t431\t331\t162\t105\t0xd8e9ec\tConfirm\n"
       "child\t0x10052\t1088\tStatic\t446\t361\t32\t32\t1\t1\t\n"
       "child\t0x10054\t6\tButton\t459\t401\t48\t24\t1\t0\t&Yes\n"
       "child\t0x10056\t7\tButton\t523\t401\t48\t24\t1\t0\t&No && more\n"
       "child\t0x10058\t2\tButton\t0\t0\t48\t24\t0\t0\tCancel\n"
       "child\t0x10068\t65535\tStatic\t490\t365\t88\t24\t1\t0\tUse this picture?\\nSecond && last\n"
-      "dialog\t0x30000\t0\t0\t100\t80\tSlatebar\n"
+      "dialog\t0x30000\t0\t0\t100\t80\t0xf0f0f0\tSlatebar\n"
       "child\t0x30001\t1088\tStatic\t10\t10\t24\t24\t1\t0\t\n"
       "child\t0x30002\t65535\tStatic\t10\t10\t50\t20\t1\t0\tAero Disabled\n"
       "child\t0x30004\t2\tButton\t20\t40\t48\t24\t1\t0\tOK\n");
@@ -67,6 +67,7 @@ TEST(HelperReport, MessageBoxTextButtonsAndIcon) {
   EXPECT_EQ(confirm.buttons(), (std::vector<std::string>{"Yes", "No & more"}));
   EXPECT_EQ(confirm.button("No & more")->rect.center(), (Point{547, 413}));
   EXPECT_TRUE(confirm.has_icon());
+  EXPECT_EQ(confirm.face, (Rgb{0xec, 0xe9, 0xd8}));
   // Wine keeps an empty icon control, visible, in a box without an icon.
   EXPECT_EQ(seen((*boxes)[1]), (BoxSeen{"Slatebar", "Aero Disabled", {"OK"}, false}));
 }
@@ -76,9 +77,9 @@ TEST(HelperReport, StartupPolicyAnswersByCaptionAndDefaultsToTheFirstButton) {
   const DialogControl yes{2, 6, "Button", {}, true, false, "&Yes"};
   const DialogControl no{3, 7, "Button", {}, true, false, "&No"};
   const DialogControl ok{2, 2, "Button", {}, true, false, "OK"};
-  const Dialog confirm{1, {}, "Confirm", {yes, no}};
-  const Dialog unknown_question{1, {}, "Other", {yes, no}};
-  const Dialog unknown_note{1, {}, "Other", {ok}};
+  const Dialog confirm{1, {}, "Confirm", {yes, no}, {}};
+  const Dialog unknown_question{1, {}, "Other", {yes, no}, {}};
+  const Dialog unknown_note{1, {}, "Other", {ok}, {}};
   EXPECT_EQ(policy.answer_for(confirm), Answer::No);
   EXPECT_EQ(policy.answer_for(unknown_question), Answer::Yes);
   EXPECT_EQ(policy.answer_for(unknown_note), Answer::Ok);

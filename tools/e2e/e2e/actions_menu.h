@@ -1,5 +1,5 @@
-// Reaching the icon bar as a person does, for the end-to-end groups of
-// its actions and of the About splash: the pointer rests on the last
+// Reaching the icon bar as a person does, for the end-to-end groups and
+// the tour: the pointer rests on the last
 // pixel column until the bar has slid in, and a right click on the bar
 // opens its context menu, which then takes keys.
 #pragma once
@@ -30,30 +30,15 @@ inline const std::vector<KeySymbol> kAbout = {XK_Down, XK_Return};
 inline const std::vector<KeySymbol> kLock = {XK_Down, XK_Down, XK_Return};
 inline const std::vector<KeySymbol> kExit = {XK_x};
 
-// The first visible top-level window of ours with this title.
-inline std::optional<WinWindow> visible_titled(Session& s, std::string_view title) {
-  auto list = s.windows();
-  if (!list) return std::nullopt;
-  for (const WinWindow& w : list->windows) {
-    if (w.visible && w.title == title) return w;
-  }
-  return std::nullopt;
-}
+using slatebar::all_visible_titled;
+using slatebar::visible_titled;
 
-inline std::vector<WinWindow> all_visible_titled(Session& s, std::string_view title) {
-  std::vector<WinWindow> out;
-  if (auto list = s.windows()) {
-    for (const WinWindow& w : list->windows) {
-      if (w.visible && w.title == title) out.push_back(w);
-    }
-  }
-  return out;
-}
-
-// The bar slid wholly onto the screen, the pointer resting on it.
-inline std::expected<WinWindow, std::string> slide_bar_in(Session& s) {
+// The bar slid wholly onto the screen, the pointer resting on it at
+// height `y` (by default a little above the middle, between icons).
+inline std::expected<WinWindow, std::string> slide_bar_in(Session& s, std::optional<int> at_y = {}) {
   const int w = s.screen().width;
-  s.input().move_to({w - 1, s.screen().height / 2 - 100});
+  const int y = at_y.value_or(s.screen().height / 2 - 100);
+  s.input().move_to({w - 1, y});
   auto bar = wait_until(10s, [&]() -> std::optional<WinWindow> {
     auto list = s.windows();
     if (!list) return std::nullopt;
@@ -61,10 +46,16 @@ inline std::expected<WinWindow, std::string> slide_bar_in(Session& s) {
     if (found && found->visible && found->rect.x <= w - kBarWidth) return found;
     return std::nullopt;
   });
-  if (!bar) return std::unexpected("the icon bar did not slide in");
+  if (!bar) {
+    auto list = s.windows();
+    auto fg = list ? list->foreground_window() : std::nullopt;
+    return std::unexpected("the icon bar did not slide in; the foreground window is " +
+                           (fg ? fg->class_name + " '" + fg->title + "'" : std::string("none")));
+  }
   // Off the last column, still on the bar: it stays in while the pointer
-  // is not left of it.
-  s.input().move_to({bar->rect.x + kBarWidth / 2, s.screen().height / 2 - 100});
+  // is not left of it. Then time for the icons to fly in.
+  s.input().move_to({bar->rect.x + kBarWidth / 2, y});
+  std::this_thread::sleep_for(400ms);
   return *bar;
 }
 

@@ -44,26 +44,27 @@ bool has_focus(Session& session, std::uint64_t hwnd) {
   return list && list->foreground == hwnd;
 }
 
-// A right click on an empty spot of the box (left of its buttons), as a
-// person clicks into a window to type into it: it activates the box
-// without answering it, also while the left button is held for a drag.
-// The pointer goes back where it was, so a drag under way goes on from there.
-void click_into(Session& session, const Dialog& box) {
-  using namespace std::chrono_literals;
-  const Point was = session.input().pointer();
-  session.input().click_at({box.rect.x + 8, box.rect.bottom() - 12}, Button::Right);
-  session.input().move_to(was);
-  wait_until(2s, [&] { return has_focus(session, box.hwnd); }, 100ms);
+bool overlaps(const Rect& a, const Rect& b) {
+  return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
 }
 
-// Keys reach a box only once it is the active window. A box normally is
-// at once; measured under Wine, one shown by a press on a window that was
-// already active can stay behind the keyboard focus.
-void give_keys_to(Session& session, const Dialog& box) {
+// The share of a box's rectangle that must show its face colour: the rest
+// is its frame, caption, text, icon and buttons (measured: about 0.7 to
+// 0.8 of a Wine box is face).
+constexpr double kFaceShare = 0.4;
+
+// Waits for the box to be seen; on a miss, why not.
+std::optional<std::string> wait_seen(Session& session, const Dialog& box) {
   using namespace std::chrono_literals;
-  if (wait_until(1s, [&] { return has_focus(session, box.hwnd); }, 100ms)) return;
-  std::fprintf(stderr, "[ FOCUS    ] box \"%s\" not active after 1 s; clicking into it\n", box.caption.c_str());
-  click_into(session, box);
+  std::optional<std::string> why;
+  wait_until(5s, [&] { return !(why = unseen(session, box)); }, 200ms);
+  return why;
+}
+
+std::unexpected<std::string> failed(Session& session, const Dialog& box, const std::string& what) {
+  std::ostringstream why;
+  why << what << ": " << box << "; screen and window lists in " << session.record("box-" + box.caption).string();
+  return std::unexpected(why.str());
 }
 
 }  // namespace
@@ -104,6 +105,31 @@ std::expected<Dialog, std::string> wait_for_box(Session& session, std::string_vi
                          (last_error.empty() ? "" : " (" + last_error + ")"));
 }
 
+std::optional<std::string> unseen(Session& session, const Dialog& box) {
+  auto list = session.windows();
+  if (!list) return list.error();
+  const auto self = list->by_hwnd(box.hwnd);
+  if (!self) return "the box is gone from the window list";
+  const auto at = list->z_index(box.hwnd);
+  for (std::size_t i = 0; i < *at; ++i) {
+    const WinWindow& w = list->windows[i];
+    if (w.visible && w.pid == self->pid && overlaps(w.rect, box.rect)) {
+      std::ostringstream why;
+      why << "behind its program's window " << w;
+      return why.str();
+    }
+  }
+  auto shot = session.screenshot();
+  if (!shot) return shot.error();
+  const double face = shot->fraction(box.rect, near_to(box.face, 8));
+  if (face < kFaceShare) {
+    std::ostringstream why;
+    why << "its rectangle shows only " << face << " of its face colour " << box.face;
+    return why.str();
+  }
+  return std::nullopt;
+}
+
 std::expected<void, std::string> answer_box(Session& session, const Dialog& box, Answer answer, AnswerBy by) {
   const auto button = box.button(label_of(answer));
   if (!button) {
@@ -111,40 +137,27 @@ std::expected<void, std::string> answer_box(Session& session, const Dialog& box,
     why << "the box has no button " << label_of(answer) << ": " << box;
     return std::unexpected(why.str());
   }
-  bool gone = false;
-  if (by == AnswerBy::Click) {
+  if (auto why = wait_seen(session, box)) return failed(session, box, "a person cannot see the box (" + *why + ")");
+  auto gone = [&](std::chrono::milliseconds within) {
+    return wait_until(within, [&] { return !still_up(session, box.hwnd); }, 100ms);
+  };
+  if (by == AnswerBy::Key && has_focus(session, box.hwnd)) {
+    session.input().tap(key_of(answer));
+    if (gone(3s)) return {};
+    std::fprintf(stderr, "[ BOX      ] \"%s\" still up after its key; clicking its button\n", box.caption.c_str());
+  }
+  // A click can go astray while the box is still being drawn or a loaded
+  // machine lags; a person whose click did nothing clicks again.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (attempt > 0) {
+      std::fprintf(stderr, "[ BOX      ] \"%s\" still up after a click on %s; once more\n", box.caption.c_str(),
+                   label_of(answer).data());
+      if (auto why = wait_seen(session, box)) return failed(session, box, "the box went out of sight (" + *why + ")");
+    }
     session.input().click_at(button->rect.center());
-    gone = wait_until(10s, [&] { return !still_up(session, box.hwnd); }, 100ms);
-  } else {
-    // On a loaded machine keys can miss a box that is the active window on
-    // the Windows side (measured beside busy processes: the box stayed
-    // up through three keys while foreground). A person whose key did
-    // nothing clicks into the box and presses it again; should the keys
-    // still go astray, its button is pressed through the helper, and where
-    // the keyboard focus was is reported.
-    give_keys_to(session, box);
-    for (int attempt = 0; attempt < 3 && !gone; ++attempt) {
-      if (attempt > 0) {
-        std::fprintf(stderr, "[ FOCUS    ] box \"%s\" still up after its key; clicking into it\n",
-                     box.caption.c_str());
-        click_into(session, box);
-      }
-      session.input().tap(key_of(answer));
-      gone = wait_until(2500ms, [&] { return !still_up(session, box.hwnd); }, 100ms);
-    }
-    if (!gone) {
-      auto report = session.click_button(button->hwnd);
-      std::fprintf(stderr, "[ FOCUS    ] box \"%s\" took no key (%s); its button pressed through the helper\n",
-                   box.caption.c_str(), report ? report->c_str() : report.error().c_str());
-      gone = wait_until(5s, [&] { return !still_up(session, box.hwnd); }, 100ms);
-    }
+    if (gone(5s)) return {};
   }
-  if (!gone) {
-    std::ostringstream why;
-    why << "the box is still up after " << label_of(answer) << ": " << box;
-    return std::unexpected(why.str());
-  }
-  return {};
+  return failed(session, box, "the box is still up after three clicks on " + std::string(label_of(answer)));
 }
 
 Answer BoxPolicy::answer_for(const Dialog& box) const {

@@ -1,10 +1,12 @@
 // Message boxes as a person meets them: a box comes up with a caption, a
-// text and buttons; the person reads it and answers with a key or a click.
-// Wine draws a box as one top-level X window titled with the caption; its
-// text and buttons are child windows that only the Windows side sees, so
-// the helper reads them. A box takes the keyboard focus when it comes up
-// (measured: it is the foreground window), so keys reach it even when a
-// topmost window of the program covers it and a click could not.
+// text and buttons; the person sees it, reads it and answers with a click
+// on its button or, when it has the keyboard, a key. Wine draws a box as
+// one top-level X window titled with the caption; its text and buttons are
+// child windows that only the Windows side sees, so the helper reads them
+// (and where each button is). A box that cannot be seen cannot be
+// answered: it stands behind the program's windows in the window
+// manager's order, or its rectangle on the screen does not show it. Then
+// the answer fails, with the screen and the window lists recorded.
 #pragma once
 
 #include <chrono>
@@ -27,10 +29,19 @@ enum class AnswerBy { Key, Click };
 std::expected<Dialog, std::string> wait_for_box(Session& session, std::string_view caption,
                                                 std::chrono::milliseconds timeout = 20s);
 
-// Answers and waits until that box has gone. By key: Return for OK, the
-// accelerators 'y' and 'n' for Yes and No, Escape for Cancel.
+// Why a person could not see this box now, or nothing when they can: it
+// must stand in front of every visible window of its process that it
+// overlaps (z-order from the window list), and its rectangle on the
+// screen must show mostly its own face colour.
+std::optional<std::string> unseen(Session& session, const Dialog& box);
+
+// Answers once the box is seen and waits until it has gone. By click: the
+// pointer on the button where it is drawn. By key: only while the box is
+// the foreground window; Return for OK, the accelerators 'y' and 'n' for
+// Yes and No, Escape for Cancel. A box left up is clicked once more, as a
+// person would.
 std::expected<void, std::string> answer_box(Session& session, const Dialog& box, Answer answer,
-                                            AnswerBy by = AnswerBy::Key);
+                                            AnswerBy by = AnswerBy::Click);
 
 // What a box said, for comparing a run's boxes with a table.
 struct BoxSeen {

@@ -129,18 +129,6 @@ std::expected<int, std::string> Session::close_class(std::string_view class_name
   return std::unexpected("helper close-class said nothing");
 }
 
-std::expected<std::string, std::string> Session::click_button(std::uint64_t hwnd) {
-  std::ostringstream number;
-  number << "0x" << std::hex << hwnd;
-  auto out = run_helper({"click-button", number.str()});
-  if (!out) return std::unexpected(out.error());
-  std::string report;
-  for (std::string_view line : split_lines(*out)) {
-    if (line.starts_with("thread\t")) report = std::string(line.substr(7));
-  }
-  return report;
-}
-
 std::expected<Resources, std::string> Session::resources_of_class(std::string_view class_name) {
   auto out = run_helper({"resources", "--class", std::string(class_name)});
   if (!out) return std::unexpected(out.error());

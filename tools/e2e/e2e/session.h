@@ -72,9 +72,6 @@ class Session {
   std::expected<std::vector<Dialog>, std::string> dialogs(std::string_view caption = {});
   // Posts WM_CLOSE to every top-level window of the class; how many.
   std::expected<int, std::string> close_class(std::string_view class_name);
-  // Posts BM_CLICK to a button of a box; gives the helper's report of
-  // where the keyboard focus of the box's thread was.
-  std::expected<std::string, std::string> click_button(std::uint64_t hwnd);
   std::expected<Resources, std::string> resources_of_class(std::string_view class_name);
   // A foreign window, shown (unless hidden) and mapped on the X side.
   std::expected<HelperWindow, std::string> open_window(const WindowSpec& spec);

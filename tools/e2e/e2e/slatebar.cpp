@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "e2e/paths.h"
+#include "e2e/requirements.h"
 #include "e2e/wait.h"
 
 namespace e2e::slatebar {
@@ -16,8 +17,7 @@ fs::path exe_in(const fs::path& folder) { return folder / "slatebar.exe"; }
 std::optional<std::string> unavailable() {
   const fs::path exe = exe_in(paths::dist_dir());
   if (!fs::exists(exe)) return "no " + exe.string() + " (build the mingw-x86_64 preset first)";
-  if (!fs::exists(paths::helper_exe())) return "no helper exe at " + paths::helper_exe().string();
-  return std::nullopt;
+  return missing_tools();
 }
 
 std::expected<fs::path, std::string> fresh_copy(Session& session, std::string_view name) {
@@ -109,6 +109,33 @@ std::optional<WinWindow> form(Session& session, std::string_view name) {
   }
   return std::nullopt;
 }
+
+std::optional<WinWindow> titled(Session& session, std::string_view title) {
+  auto list = session.windows();
+  if (!list) return std::nullopt;
+  for (const WinWindow& w : list->windows) {
+    if (w.title == title) return w;
+  }
+  return std::nullopt;
+}
+
+std::vector<WinWindow> all_visible_titled(Session& session, std::string_view title) {
+  std::vector<WinWindow> out;
+  if (auto list = session.windows()) {
+    for (const WinWindow& w : list->windows) {
+      if (w.visible && w.title == title) out.push_back(w);
+    }
+  }
+  return out;
+}
+
+std::optional<WinWindow> visible_titled(Session& session, std::string_view title) {
+  auto all = all_visible_titled(session, title);
+  if (all.empty()) return std::nullopt;
+  return all.front();
+}
+
+bool shown(Session& session, std::string_view title) { return visible_titled(session, title).has_value(); }
 
 void drag_lock_screen(Session& session, int distance, int from_bottom) {
   using namespace std::chrono_literals;

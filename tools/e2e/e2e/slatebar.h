@@ -21,7 +21,8 @@ namespace e2e::slatebar {
 inline constexpr std::string_view kBarClass = "SlatebarCLS";
 inline constexpr std::string_view kTitle = "Slatebar";
 
-// Why the program cannot be tested here, or nothing when it can.
+// Why the program cannot be tested here (it or a tool the tests need is
+// missing), or nothing when it can.
 std::optional<std::string> unavailable();
 std::filesystem::path exe_in(const std::filesystem::path& folder);
 
@@ -63,6 +64,13 @@ std::expected<Started, std::string> start(Session& session, std::string_view cop
 // One of the program's forms, by its window title (the form's name),
 // visible or not; nothing while the program has no such window.
 std::optional<WinWindow> form(Session& session, std::string_view name);
+// Any top-level window of this title, topmost first: one of the program's,
+// visible or not; the first visible one; every visible one.
+std::optional<WinWindow> titled(Session& session, std::string_view title);
+std::optional<WinWindow> visible_titled(Session& session, std::string_view title);
+std::vector<WinWindow> all_visible_titled(Session& session, std::string_view title);
+// A window of this title is up.
+bool shown(Session& session, std::string_view title);
 
 // A drag with the left button up from the lock screen's bottom band,
 // starting `from_bottom` pixels above the screen's bottom edge: moves in

@@ -191,13 +191,16 @@ std::expected<std::vector<Dialog>, std::string> parse_dialogs(std::string_view o
   std::vector<Dialog> dialogs;
   for (std::string_view line : split_lines(output)) {
     const auto f = split_tabs(line);
-    if (f[0] == "dialog" && f.size() == 7) {
+    if (f[0] == "dialog" && f.size() == 8) {
       Dialog d;
+      std::uint32_t face = 0;  // 0x00BBGGRR
       if (!number(f[1], d.hwnd) || !number(f[2], d.rect.x) || !number(f[3], d.rect.y) ||
-          !number(f[4], d.rect.width) || !number(f[5], d.rect.height)) {
+          !number(f[4], d.rect.width) || !number(f[5], d.rect.height) || !number(f[6], face)) {
         return bad_line(line);
       }
-      d.caption = unescape(f[6]);
+      d.face = {static_cast<std::uint8_t>(face), static_cast<std::uint8_t>(face >> 8),
+                static_cast<std::uint8_t>(face >> 16)};
+      d.caption = unescape(f[7]);
       dialogs.push_back(std::move(d));
     } else if (f[0] == "child" && f.size() == 11 && !dialogs.empty()) {
       DialogControl c;

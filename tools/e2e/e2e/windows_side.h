@@ -77,6 +77,7 @@ struct Dialog {
   Rect rect;
   std::string caption;
   std::vector<DialogControl> controls;
+  Rgb face;  // the colour its empty parts are painted in (COLOR_BTNFACE)
 
   // The message: the static control a message box keeps its text in.
   std::string text() const;

@@ -4,6 +4,7 @@
 
 #include <thread>
 
+#include "e2e/actions_menu.h"
 #include "e2e/input.h"
 #include "e2e/message_boxes.h"
 #include "e2e/wait.h"
@@ -14,23 +15,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kBarWidth = 48;
 constexpr int kSplashWidth = 389;
 constexpr int kSplashHeight = 316;
-
-std::optional<e2e::WinWindow> titled(e2e::Session& session, std::string_view title) {
-  auto list = session.windows();
-  if (!list) return std::nullopt;
-  for (const e2e::WinWindow& w : list->windows) {
-    if (w.title == title) return w;
-  }
-  return std::nullopt;
-}
-
-bool visible(e2e::Session& session, std::string_view title) {
-  auto w = titled(session, title);
-  return w && w->visible;
-}
 
 // Started, whatever the steps before left.
 std::expected<void, std::string> running(Context& context) {
@@ -38,42 +24,6 @@ std::expected<void, std::string> running(Context& context) {
   auto started = e2e::slatebar::start(context.session, "tour-actions");
   if (!started) return std::unexpected(started.error());
   context.program = std::move(*started);
-  return {};
-}
-
-// The pointer on the last column until the bar is in, then on the bar.
-std::expected<e2e::WinWindow, std::string> bar_in(e2e::Session& session, int y) {
-  const int w = session.screen().width;
-  session.input().move_to({w - 1, y});
-  auto bar = e2e::wait_until(10s, [&]() -> std::optional<e2e::WinWindow> {
-    auto list = session.windows();
-    if (!list) return std::nullopt;
-    auto found = list->first_of_class(e2e::slatebar::kBarClass);
-    return found && found->visible && found->rect.x <= w - kBarWidth ? found : std::nullopt;
-  });
-  if (!bar) {
-    auto list = session.windows();
-    auto fg = list ? list->foreground_window() : std::nullopt;
-    return std::unexpected("the icon bar did not slide in; the foreground window is " +
-                           (fg ? fg->class_name + " '" + fg->title + "'" : std::string("none")));
-  }
-  session.input().move_to({bar->rect.x + kBarWidth / 2, y});
-  std::this_thread::sleep_for(400ms);  // the icons fly in
-  return *bar;
-}
-
-std::expected<void, std::string> menu_choice(e2e::Session& session, const std::vector<e2e::KeySymbol>& keys) {
-  auto bar = bar_in(session, session.screen().height / 2 - 100);
-  if (!bar) return std::unexpected(bar.error());
-  session.input().click(e2e::Button::Right);
-  if (!e2e::wait_until(10s, [&] {
-        auto list = session.windows();
-        auto menu = list ? list->first_of_class("#32768") : std::nullopt;
-        return menu && menu->visible;
-      })) {
-    return std::unexpected("no context menu on the bar");
-  }
-  for (e2e::KeySymbol k : keys) session.input().tap(k);
   return {};
 }
 
@@ -88,7 +38,7 @@ std::expected<void, std::string> shoot_now(Context& context, std::string_view na
 std::expected<void, std::string> splash(Context& context) {
   if (auto ready = running(context); !ready) return ready;
   e2e::Session& session = context.session;
-  if (auto chosen = menu_choice(session, {XK_Down, XK_Return}); !chosen) return chosen;
+  if (auto chosen = e2e::actions::choose(session, e2e::actions::kAbout); !chosen) return chosen;
   // Away from the bar, so that it slides out of the picture.
   session.input().move_to({session.screen().width / 4, session.screen().height / 2});
   const e2e::ScreenSize size = session.screen();
@@ -97,7 +47,7 @@ std::expected<void, std::string> splash(Context& context) {
   auto fully_shown = [&](const e2e::Screenshot& s) {
     return s.all(border, e2e::near_to(e2e::Rgb{255, 255, 255}, 0)) && s.all(inside, e2e::near_black);
   };
-  if (!e2e::wait_until(15s, [&] { return visible(session, "FormSplash"); })) {
+  if (!e2e::wait_until(15s, [&] { return e2e::slatebar::shown(session, "FormSplash"); })) {
     return std::unexpected("no splash after About");
   }
   std::optional<e2e::Screenshot> shot;
@@ -112,7 +62,7 @@ std::expected<void, std::string> splash(Context& context) {
   std::this_thread::sleep_for(600ms);  // the bar on its way out
   if (auto later = session.screenshot(); later && fully_shown(*later)) shot = std::move(*later);
   if (auto written = shoot_now(context, "12-about-splash", *shot); !written) return written;
-  if (!e2e::wait_until(15s, [&] { return !visible(session, "FormSplash"); })) {
+  if (!e2e::wait_until(15s, [&] { return !e2e::slatebar::shown(session, "FormSplash"); })) {
     return std::unexpected("the splash stayed");
   }
   return {};
@@ -137,9 +87,9 @@ std::expected<void, std::string> frame_from_start(Context& context) {
   // icon opened nothing; a person clicks it again.
   bool opened = false;
   for (int attempt = 0; attempt < 3 && !opened; ++attempt) {
-    auto bar = bar_in(session, centre);
+    auto bar = e2e::actions::slide_bar_in(session, centre);
     if (!bar) return std::unexpected(bar.error());
-    session.input().click_at({bar->rect.x + kBarWidth / 2, centre});
+    session.input().click_at({bar->rect.x + e2e::actions::kBarWidth / 2, centre});
     opened = e2e::wait_until(5s, frame_open);
   }
   if (!opened) return std::unexpected("the browser frame did not open");
@@ -153,9 +103,9 @@ std::expected<void, std::string> not_yet_implemented(Context& context) {
   if (auto ready = running(context); !ready) return ready;
   e2e::Session& session = context.session;
   const int share_y = session.screen().height / 2 - 64;
-  auto bar = bar_in(session, share_y);
+  auto bar = e2e::actions::slide_bar_in(session, share_y);
   if (!bar) return std::unexpected(bar.error());
-  session.input().click_at({bar->rect.x + kBarWidth / 2, share_y});
+  session.input().click_at({bar->rect.x + e2e::actions::kBarWidth / 2, share_y});
   auto box = e2e::wait_for_box(session, e2e::slatebar::kTitle);
   if (!box) return std::unexpected(box.error());
   auto shot = context.shoot("14-not-yet-implemented");
@@ -167,10 +117,10 @@ std::expected<void, std::string> not_yet_implemented(Context& context) {
 std::expected<void, std::string> lock_again(Context& context) {
   if (auto ready = running(context); !ready) return ready;
   e2e::Session& session = context.session;
-  if (auto chosen = menu_choice(session, {XK_Down, XK_Down, XK_Return}); !chosen) return chosen;
+  if (auto chosen = e2e::actions::choose(session, e2e::actions::kLock); !chosen) return chosen;
   session.input().move_to({session.screen().width / 2, session.screen().height / 2});
   if (!e2e::wait_until(10s, [&] {
-        auto lock = titled(session, "frmLogon");
+        auto lock = e2e::slatebar::titled(session, "frmLogon");
         return lock && lock->visible && lock->rect.y == 0;
       })) {
     return std::unexpected("the lock screen did not come back");

@@ -5,6 +5,7 @@
 #include <optional>
 #include <thread>
 
+#include "e2e/bitmap_file.h"
 #include "e2e/input.h"
 #include "e2e/wait.h"
 
@@ -19,43 +20,13 @@ namespace fs = std::filesystem;
 // the user's name in the temporary folder. A face-like disc on a light
 // square, so that the welcome screen shows something recognisable.
 std::vector<char> account_picture(int side) {
-  const int row = (side * 3 + 3) / 4 * 4;
-  std::vector<char> b(54 + static_cast<std::size_t>(row) * side, 0);
-  auto put32 = [&](std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
-  };
-  b[0] = 'B';
-  b[1] = 'M';
-  put32(2, static_cast<std::uint32_t>(b.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, side);
-  put32(22, side);
-  b[26] = 1;
-  b[28] = 24;
   const double c = side / 2.0;
-  for (int y = 0; y < side; ++y) {
-    for (int x = 0; x < side; ++x) {
-      const double dx = x - c, dy = y - c * 1.1;
-      const bool head = dx * dx + (y - c * 1.25) * (y - c * 1.25) < (side * 0.22) * (side * 0.22);
-      const bool body = dy < -side * 0.05 && dx * dx + (y - side * 0.1) * (y - side * 0.1) < (side * 0.4) * (side * 0.4);
-      const std::size_t at = 54 + static_cast<std::size_t>(y) * row + x * 3;
-      const bool person = head || body;
-      b[at] = static_cast<char>(person ? 0x90 : 0xE8);      // blue
-      b[at + 1] = static_cast<char>(person ? 0x60 : 0xD8);  // green
-      b[at + 2] = static_cast<char>(person ? 0x40 : 0xD0);  // red
-    }
-  }
-  return b;
-}
-
-std::optional<e2e::WinWindow> titled(e2e::Session& session, std::string_view title) {
-  auto list = session.windows();
-  if (!list) return std::nullopt;
-  for (const e2e::WinWindow& w : list->windows) {
-    if (w.title == title) return w;
-  }
-  return std::nullopt;
+  return e2e::bitmap_file(side, side, [&](int x, int y) {
+    const double dx = x - c, head_dy = y - side * 0.375, body_dy = y - side * 0.9;
+    const bool head = dx * dx + head_dy * head_dy < (side * 0.22) * (side * 0.22);
+    const bool body = y > side * 0.5 && dx * dx + body_dy * body_dy < (side * 0.4) * (side * 0.4);
+    return head || body ? e2e::Rgb{0x40, 0x60, 0x90} : e2e::Rgb{0xD0, 0xD8, 0xE8};
+  });
 }
 
 // The lock screen, pushed up by half the screen with the button still
@@ -64,16 +35,13 @@ std::optional<e2e::WinWindow> titled(e2e::Session& session, std::string_view tit
 std::expected<void, std::string> drag_screen(Context& context) {
   e2e::Session& session = context.session;
   if (auto ended = session.end_wine(); !ended) return std::unexpected(ended.error());
-  const fs::path picture = session.prefix().temp_dir() / (e2e::WinePrefix::user_name() + ".bmp");
-  fs::create_directories(picture.parent_path());
-  const auto bytes = account_picture(126);
-  std::ofstream(picture, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (auto placed = e2e::place_account_picture(session, account_picture(126)); !placed) return placed;
   auto started = e2e::slatebar::start(session, "tour-lock");
   std::error_code ignored;
-  fs::remove(picture, ignored);
+  fs::remove(e2e::account_picture_path(session), ignored);
   if (!started) return std::unexpected(started.error());
   context.program = std::move(*started);
-  if (!e2e::wait_until(20s, [&] { return titled(session, "frmLogon").has_value(); })) {
+  if (!e2e::wait_until(20s, [&] { return e2e::slatebar::titled(session, "frmLogon").has_value(); })) {
     return std::unexpected("no lock screen window");
   }
   std::this_thread::sleep_for(1500ms);
@@ -129,7 +97,7 @@ std::expected<void, std::string> welcome_screen(Context& context) {
 // gone; what the user then has is the screens beneath.
 std::expected<void, std::string> free_desktop(Context& context) {
   auto gone = e2e::wait_until(10s, [&] {
-    auto w = titled(context.session, "frmWelcome");
+    auto w = e2e::slatebar::titled(context.session, "frmWelcome");
     return w && !w->visible;
   });
   if (!gone) return std::unexpected("the welcome screen stayed");
