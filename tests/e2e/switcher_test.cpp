@@ -95,7 +95,8 @@ class Switcher : public E2eTest {
   }
 
   // Presses on the strip, answers the compositor's warning with the
-  // button still down, and gives back the hold.
+  // button still down (with Return, as a person holding the button would;
+  // a click would let it go), and gives back the hold.
   std::expected<std::unique_ptr<ButtonHold>, std::string> press_on_strip(Point at) {
     s().input().move_to(at);
     auto hold = std::make_unique<ButtonHold>(s().input(), Button::Left);
@@ -103,7 +104,9 @@ class Switcher : public E2eTest {
     if (!box) return std::unexpected(box.error());
     if (box->text() != "Aero is not enabled") return std::unexpected("the box said: " + box->text());
     if (box->buttons() != std::vector<std::string>{"OK"}) return std::unexpected("the box's buttons differ");
-    if (auto answered = answer_box(s(), *box, Answer::Ok); !answered) return std::unexpected(answered.error());
+    if (auto answered = answer_box(s(), *box, Answer::Ok, AnswerBy::Key); !answered) {
+      return std::unexpected(answered.error());
+    }
     return hold;
   }
 

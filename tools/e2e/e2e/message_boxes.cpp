@@ -20,6 +20,14 @@ std::string_view label_of(Answer answer) {
   return "OK";
 }
 
+// The system draws the buttons in the user's language; the groups run
+// Wine in English and in Spanish.
+std::optional<DialogControl> button_for(const Dialog& box, Answer answer) {
+  static constexpr std::string_view kSpanish[] = {"Aceptar", "Sí", "No", "Cancelar"};
+  if (auto english = box.button(label_of(answer))) return english;
+  return box.button(kSpanish[static_cast<int>(answer)]);
+}
+
 KeySymbol key_of(Answer answer) {
   switch (answer) {
     case Answer::Ok: return XK_Return;
@@ -131,7 +139,7 @@ std::optional<std::string> unseen(Session& session, const Dialog& box) {
 }
 
 std::expected<void, std::string> answer_box(Session& session, const Dialog& box, Answer answer, AnswerBy by) {
-  const auto button = box.button(label_of(answer));
+  const auto button = button_for(box, answer);
   if (!button) {
     std::ostringstream why;
     why << "the box has no button " << label_of(answer) << ": " << box;
@@ -141,7 +149,9 @@ std::expected<void, std::string> answer_box(Session& session, const Dialog& box,
   auto gone = [&](std::chrono::milliseconds within) {
     return wait_until(within, [&] { return !still_up(session, box.hwnd); }, 100ms);
   };
-  if (by == AnswerBy::Key && has_focus(session, box.hwnd)) {
+  // A box normally has the keyboard at once; one shown by a press on a
+  // window that was already active was seen to stay behind the focus.
+  if (by == AnswerBy::Key && wait_until(2s, [&] { return has_focus(session, box.hwnd); }, 100ms)) {
     session.input().tap(key_of(answer));
     if (gone(3s)) return {};
     std::fprintf(stderr, "[ BOX      ] \"%s\" still up after its key; clicking its button\n", box.caption.c_str());
@@ -165,7 +175,7 @@ Answer BoxPolicy::answer_for(const Dialog& box) const {
     if (caption == box.caption) return answer;
   }
   const auto buttons = box.buttons();
-  if (!buttons.empty() && buttons.front() == "Yes") return Answer::Yes;
+  if (!buttons.empty() && (buttons.front() == "Yes" || buttons.front() == "Sí")) return Answer::Yes;
   return Answer::Ok;
 }
 

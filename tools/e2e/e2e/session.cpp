@@ -70,6 +70,12 @@ void Session::end_programs() {
   }
 }
 
+std::expected<void, std::string> Session::use_locale(std::string locale) {
+  if (auto ended = end_wine(); !ended) return ended;
+  prefix_->set_locale(std::move(locale));
+  return {};
+}
+
 std::expected<std::reference_wrapper<WineProcess>, std::string> Session::launch(const fs::path& exe,
                                                                                 const std::vector<std::string>& args,
                                                                                 const fs::path& cwd) {

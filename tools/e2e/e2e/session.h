@@ -63,6 +63,9 @@ class Session {
 
   // Ends every program, then the server; the next launch starts a fresh one.
   std::expected<void, std::string> end_wine();
+  // Wine in another locale from the next launch on (every program and the
+  // server ended first, so that none keeps the old one).
+  std::expected<void, std::string> use_locale(std::string locale);
   // The program launched last, if any.
   WineProcess* last_program() { return programs_.empty() ? nullptr : programs_.back().get(); }
 

@@ -102,7 +102,8 @@ std::expected<WinePrefix, std::string> WinePrefix::open(const fs::path& path, co
 }
 
 WinePrefix::WinePrefix(WinePrefix&& other) noexcept
-    : path_(std::move(other.path_)), tools_(std::move(other.tools_)), lock_fd_(other.lock_fd_) {
+    : path_(std::move(other.path_)), tools_(std::move(other.tools_)), lock_fd_(other.lock_fd_),
+      locale_(std::move(other.locale_)) {
   other.lock_fd_ = -1;
 }
 
@@ -122,8 +123,8 @@ std::vector<std::string> WinePrefix::environment(const std::string& display) con
           "WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe=d",
           std::string("WINEDEBUG=") + (debug ? debug : "-all"),
           "DISPLAY=" + display,
-          "LANG=C.UTF-8",
-          "LC_ALL=C.UTF-8",
+          "LANG=" + locale_,
+          "LC_ALL=" + locale_,
       },
       {"WAYLAND_DISPLAY", "WINELOADER", "WINESERVER"});
 }

@@ -38,9 +38,12 @@ class WinePrefix {
 
   // The environment of every Wine process of the harness: this prefix, the
   // display, no HTML engine or .NET install dialog, no desktop menu entries,
-  // a fixed English locale, Wine's debug output off unless asked for
-  // (SLATEBAR_E2E_WINEDEBUG).
+  // the locale (English unless set), Wine's debug output off unless asked
+  // for (SLATEBAR_E2E_WINEDEBUG).
   std::vector<std::string> environment(const std::string& display) const;
+  // The C library's locale that Wine takes its own from, for the programs
+  // started after this ("C.UTF-8", "es_ES.UTF-8").
+  void set_locale(std::string locale) { locale_ = std::move(locale); }
 
   // A Windows program run through the loader, stdout and stderr to files.
   SpawnSpec spec(const std::filesystem::path& exe, const std::vector<std::string>& args, const std::string& display,
@@ -68,6 +71,7 @@ class WinePrefix {
   std::filesystem::path path_;
   WineTools tools_;
   int lock_fd_ = -1;
+  std::string locale_ = "C.UTF-8";
 };
 
 }  // namespace e2e

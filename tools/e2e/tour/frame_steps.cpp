@@ -28,12 +28,16 @@ std::optional<e2e::Screenshot> bottom_rows(e2e::Session& session) {
   return std::move(*shot);
 }
 
-bool bar_up(e2e::Session& session) {
+}  // namespace
+
+bool location_bar_up(e2e::Session& session) {
   const e2e::ScreenSize size = session.screen();
   auto rows = bottom_rows(session);
   const e2e::Rect back{8, size.height - kBarHeight, 32, 32};
   return rows && rows->fraction(back, e2e::near_black) > 0.3 && rows->fraction(back, e2e::near_white) > 0.12;
 }
+
+namespace {
 
 bool bar_gone(e2e::Session& session) {
   const e2e::ScreenSize size = session.screen();
@@ -46,7 +50,7 @@ std::expected<void, std::string> bar_shown(Context& context) {
   e2e::Session& session = context.session;
   const e2e::ScreenSize size = session.screen();
   session.input().move_to({size.width / 2, size.height - 1});
-  if (!e2e::wait_until(3s, [&] { return bar_up(session); })) return std::unexpected("the location bar did not come up");
+  if (!e2e::wait_until(3s, [&] { return location_bar_up(session); })) return std::unexpected("the location bar did not come up");
   auto shot = context.shoot("05-frame-location-bar");
   if (!shot) return std::unexpected(shot.error());
   return {};
@@ -56,9 +60,8 @@ std::expected<void, std::string> bar_hidden(Context& context) {
   e2e::Session& session = context.session;
   const e2e::ScreenSize size = session.screen();
   session.input().move_to({size.width / 2, size.height / 2});
+  // No shot: without the location bar the frame is blank under Wine.
   if (!e2e::wait_until(3s, [&] { return bar_gone(session); })) return std::unexpected("the location bar stayed");
-  auto shot = context.shoot("06-frame");
-  if (!shot) return std::unexpected(shot.error());
   return {};
 }
 
@@ -84,7 +87,7 @@ std::expected<void, std::string> start_page(Context& context) {
 std::vector<Step> frame_steps() {
   return {
       {"05-frame-location-bar", "the browser frame after unlocking, its location bar at the bottom edge", bar_shown},
-      {"06-frame", "the browser frame with the location bar gone again", bar_hidden},
+      {"06-frame", "the location bar gone again (no shot: the frame is blank under Wine)", bar_hidden},
       {"07-start-page", "the start page as a real browser draws it", start_page},
   };
 }

@@ -11,4 +11,8 @@ namespace tour {
 
 std::vector<Step> frame_steps();
 
+// The browser frame's location bar is up along the bottom edge: its black,
+// with the back arrow's white on it.
+bool location_bar_up(e2e::Session& session);
+
 }  // namespace tour

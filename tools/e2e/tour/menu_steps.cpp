@@ -47,9 +47,8 @@ std::expected<void, std::string> bar_out(Context& context) {
     return shot && !shot->all({size.width - 54, 0, 48, 40}, e2e::near_black) &&
            shot->fraction(kPanelDesign, e2e::near_black) < 0.5;
   });
+  // No shot: what is left is the browser frame, blank under Wine.
   if (!out) return std::unexpected("the bar or the clock panel stayed");
-  auto shot = context.shoot("07b-bar-out");
-  if (!shot) return std::unexpected(shot.error());
   return {};
 }
 
@@ -58,7 +57,8 @@ std::expected<void, std::string> bar_out(Context& context) {
 std::vector<Step> menu_steps() {
   return {
       {"07a-bar-in", "the icon bar slid in at the right edge, its icons flown in, and the clock panel", bar_in},
-      {"07b-bar-out", "the bar slid out again and the clock panel gone", bar_out},
+      {"07b-bar-out", "the bar slid out again and the clock panel gone (no shot: the frame beneath is blank)",
+       bar_out},
   };
 }
 

@@ -24,8 +24,18 @@ std::expected<std::filesystem::path, std::string> Context::shoot(std::string_vie
     shot = session.screenshot();
     if (!shot) return std::unexpected(shot.error());
   }
+  return keep(name, *shot);
+}
+
+std::expected<std::filesystem::path, std::string> Context::keep(std::string_view name, const e2e::Screenshot& shot) {
+  // Blank: one colour over nearly all of it (a flat frame with a cursor
+  // or a stray line still counts as blank).
+  const e2e::Rgb middle = shot.at(shot.width() / 2, shot.height() / 2);
+  if (shot.fraction(shot.bounds(), e2e::near_to(middle, 4)) > 0.97) {
+    return std::unexpected("the shot " + std::string(name) + " is blank: one colour all over");
+  }
   const std::filesystem::path path = out_dir / (std::string(name) + ".png");
-  if (auto written = shot->write_png(path); !written) return std::unexpected(written.error());
+  if (auto written = shot.write_png(path); !written) return std::unexpected(written.error());
   shots.push_back(path);
   return path;
 }

@@ -47,7 +47,8 @@ std::expected<void, std::string> pulled_out(Context& context) {
     std::fprintf(stderr, "tour:   the press said \"%s\"\n", box->text().c_str());
     auto shot = context.shoot("09-strip-pressed");
     if (!shot) return std::unexpected(shot.error());
-    if (auto answered = e2e::answer_box(session, *box, e2e::Answer::Ok); !answered) {
+    // Return, with the button still held for the drag.
+    if (auto answered = e2e::answer_box(session, *box, e2e::Answer::Ok, e2e::AnswerBy::Key); !answered) {
       return std::unexpected(answered.error());
     }
   } else {

@@ -24,12 +24,16 @@ struct Context {
   std::optional<e2e::slatebar::Started> program;  // set by the first step
   std::vector<std::filesystem::path> shots;
 
-  // Waits for the screen to settle and writes it as out_dir/<name>.png.
+  // Waits for the screen to settle and keeps it.
   std::expected<std::filesystem::path, std::string> shoot(std::string_view name);
+  // Writes the shot as out_dir/<name>.png; a shot of one flat colour (the
+  // browser frame under Wine, which has no HTML engine here) shows a
+  // person nothing and is refused.
+  std::expected<std::filesystem::path, std::string> keep(std::string_view name, const e2e::Screenshot& shot);
 };
 
 struct Step {
-  std::string_view name;  // also the screenshot's file name
+  std::string_view name;  // also the file name of its screenshot, if it takes one
   std::string_view what;  // one line for the person reading the output
   std::function<std::expected<void, std::string>(Context&)> run;
 };
