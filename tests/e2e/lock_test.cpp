@@ -1,7 +1,8 @@
 // The lock screen and the welcome screen under Wine: the program starts
 // locked over the whole screen, fetches the account picture, opens with a
-// drag from the bottom band and greets the user with picture and name;
-// a short drag springs back; without any picture it asks, complains and
+// drag from the bottom band (released high, it slides away in 50-pixel
+// steps) and greets the user with picture and name; a short drag springs
+// back; without any picture it asks, complains and
 // still comes up.
 #include <chrono>
 #include <cstdio>
@@ -165,6 +166,38 @@ TEST_F(Lock, ADragUpOf300OpensOntoTheWelcomeScreenWhichThenGoes) {
   auto shot = s().screenshot();
   ASSERT_TRUE(shot) << shot.error();
   EXPECT_LT(shot->fraction(picture_at, near_to(kPictureColour, 24)), 0.5) << "the picture stays on the screen";
+}
+
+TEST_F(Lock, ReleasedHighItSlidesAwayIn50PixelSteps) {
+  auto started = slatebar::start(s(), "lock-slide");
+  ASSERT_TRUE(started) << started.error();
+  auto lock = wait_until(20s, [&] {
+    auto w = window_titled("frmLogon");
+    return w && w->visible ? w : std::nullopt;
+  });
+  ASSERT_TRUE(lock) << "no lock screen";
+  std::this_thread::sleep_for(500ms);
+
+  drag_up(300);
+  // Its X window's place, sampled as fast as X answers (a millisecond or
+  // so) while the 25 ms timer moves it: each place seen lies a whole number
+  // of 50-pixel steps above the one where the drag let go.
+  std::vector<int> tops;
+  wait_until(5s, [&] {
+    auto x = s().x_window(lock->xid);
+    if (!x || !x->mapped || x->rect.bottom() <= 0) return true;  // off the screen: its end
+    if (tops.empty() || tops.back() != x->rect.y) tops.push_back(x->rect.y);
+    return false;
+  }, 2ms);
+  ASSERT_GE(tops.size(), 3u) << "too few places seen: " << ::testing::PrintToString(tops);
+  for (std::size_t i = 1; i < tops.size(); ++i) {
+    EXPECT_LT(tops[i], tops[i - 1]) << ::testing::PrintToString(tops);
+    EXPECT_EQ((tops[0] - tops[i]) % 50, 0) << ::testing::PrintToString(tops);
+  }
+  EXPECT_TRUE(wait_until(10s, [&] {
+    auto w = window_titled("frmLogon");
+    return w && !w->visible;
+  })) << "the lock screen stayed";
 }
 
 TEST_F(Lock, ADragOf100SpringsBack) {

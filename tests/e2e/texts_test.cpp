@@ -1,5 +1,5 @@
-// The lock screen's and the clock panel's texts, read off the screen with
-// OCR as a person reads them: the time is the local time, the weekday and
+// The lock screen's, the welcome screen's and the clock panel's texts,
+// read off the screen with OCR as a person reads them: the time is the local time, the weekday and
 // the month are the locale's names, in English and in Spanish (whose day
 // names are not plain ASCII). In the clock panel the time stands apart
 // from the weekday, as the design lays them out with Calibri's metrics.
@@ -141,6 +141,21 @@ TEST_P(Texts, TheLockScreenAndTheClockPanelTellTheTimeAndDateInTheLocalesWords) 
   std::printf("the lock screen reads %s\n", lock->all().c_str());
   EXPECT_TRUE(tells_the_time(*lock, language)) << "on the lock screen";
 
+  // Pushed away: the welcome screen greets for half a second with the
+  // user's name and "Welcome", the program's own word in every locale.
+  slatebar::drag_lock_screen(s(), 300);
+  const Rect greeting = slatebar::welcome_greeting(s().screen());
+  auto welcome_shot = wait_until(5s, [&]() -> std::optional<Screenshot> {
+    auto shot = s().screenshot();
+    if (shot && shot->fraction(greeting, near_white) > 0.05) return std::move(*shot);
+    return std::nullopt;
+  }, 5ms);
+  ASSERT_TRUE(welcome_shot) << "the welcome screen's greeting was not seen";
+  auto welcome = read(*welcome_shot, {{greeting.x - 10, greeting.y - 50, 320, 90}});
+  ASSERT_TRUE(welcome) << welcome.error();
+  std::printf("the welcome screen reads %s\n", welcome->all().c_str());
+  EXPECT_TRUE(welcome->exact(WinePrefix::user_name())) << welcome->all();
+  EXPECT_TRUE(welcome->exact("Welcome")) << welcome->all();
   ASSERT_TRUE(slatebar::unlock(s()));
   auto bar = actions::slide_bar_in(s());
   ASSERT_TRUE(bar) << bar.error();

@@ -151,10 +151,17 @@ std::expected<void, std::string> answer_box(Session& session, const Dialog& box,
   };
   // A box normally has the keyboard at once; one shown by a press on a
   // window that was already active was seen to stay behind the focus.
-  if (by == AnswerBy::Key && wait_until(2s, [&] { return has_focus(session, box.hwnd); }, 100ms)) {
-    session.input().tap(key_of(answer));
-    if (gone(3s)) return {};
-    std::fprintf(stderr, "[ BOX      ] \"%s\" still up after its key; clicking its button\n", box.caption.c_str());
+  // Under load a box that has the keyboard was seen to let a key pass
+  // unanswered; a person presses it again before reaching for the mouse
+  // (which would let go of a button held for a drag).
+  if (by == AnswerBy::Key) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      if (!wait_until(2s, [&] { return has_focus(session, box.hwnd); }, 100ms)) break;
+      session.input().tap(key_of(answer));
+      if (gone(2500ms)) return {};
+      std::fprintf(stderr, "[ BOX      ] \"%s\" still up after its key\n", box.caption.c_str());
+    }
+    std::fprintf(stderr, "[ BOX      ] \"%s\" took no key; clicking its button\n", box.caption.c_str());
   }
   // A click can go astray while the box is still being drawn or a loaded
   // machine lags; a person whose click did nothing clicks again.

@@ -86,6 +86,10 @@ std::expected<void, std::string> unlock(Session& session);
 // within 20 s), then unlocked.
 std::expected<void, std::string> unlock_started(Session& session);
 
+// Where the welcome screen writes "Welcome" (under the user's name, right
+// of the picture, which it centres on the screen).
+inline Rect welcome_greeting(ScreenSize size) { return {size.width / 2 - 63 + 130, size.height / 4 + 40, 90, 26}; }
+
 // The window list form: it has no caption, so it is the program's one
 // form of its design size, 415 x 282.
 std::optional<WinWindow> window_list_form(Session& session);

@@ -70,7 +70,7 @@ std::expected<void, std::string> welcome_screen(Context& context) {
   session.input().release(e2e::Button::Left);
   const e2e::ScreenSize size = session.screen();
   const e2e::Rect top_rows{0, 0, size.width - 80, 8};
-  const e2e::Rect greeting{size.width / 2 - 63 + 130, size.height / 4 + 40, 90, 26};
+  const e2e::Rect greeting = e2e::slatebar::welcome_greeting(size);
   const auto purple = e2e::near_to({37, 9, 49}, 40);
   std::optional<e2e::Screenshot> best;
   e2e::wait_until(5s, [&] {

@@ -31,7 +31,7 @@ std::expected<std::filesystem::path, std::string> Context::keep(std::string_view
   // Blank: one colour over nearly all of it (a flat frame with a cursor
   // or a stray line still counts as blank).
   const e2e::Rgb middle = shot.at(shot.width() / 2, shot.height() / 2);
-  if (shot.fraction(shot.bounds(), e2e::near_to(middle, 4)) > 0.97) {
+  if (shot.fraction(shot.bounds(), e2e::near_to(middle, 4)) > 0.995) {
     return std::unexpected("the shot " + std::string(name) + " is blank: one colour all over");
   }
   const std::filesystem::path path = out_dir / (std::string(name) + ".png");
