@@ -8,6 +8,7 @@
 #include <string>
 
 #include "e2e/paths.h"
+#include "e2e/requirements.h"
 #include "e2e_test.h"
 
 namespace e2e {
@@ -21,7 +22,7 @@ class Conformance : public E2eTest {
     if (!std::filesystem::exists(paths::conformance_exe())) {
       return "no conformance exe at " + paths::conformance_exe().string() + " (build the mingw-x86_64 preset first)";
     }
-    return std::nullopt;
+    return missing_tools();
   }
 };
 
