@@ -53,9 +53,8 @@ inline std::expected<WinWindow, std::string> slide_bar_in(Session& s, std::optio
                            (fg ? fg->class_name + " '" + fg->title + "'" : std::string("none")));
   }
   // Off the last column, still on the bar: it stays in while the pointer
-  // is not left of it. Then time for the icons to fly in.
+  // is not left of it. Its icons are still flying in.
   s.input().move_to({bar->rect.x + kBarWidth / 2, y});
-  std::this_thread::sleep_for(400ms);
   return *bar;
 }
 
