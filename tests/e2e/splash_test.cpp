@@ -118,40 +118,6 @@ TEST_F(Splash, AboutShowsThePictureCentredAndItGoesAboutFourSecondsLater) {
   EXPECT_TRUE(started->process->running());
 }
 
-TEST_F(Splash, DraggedByItsBodyItFollowsThePointer) {
-  auto started = slatebar::start(s(), "splash-drag");
-  ASSERT_TRUE(started) << started.error();
-  auto shown = about();
-  ASSERT_TRUE(shown) << shown.error();
-  const Rect before = shown->second.rect;
-  // Pressed in its body and moved while it is up (it goes four seconds
-  // after About), as a person moves a window by its caption.
-  const Point from = before.center(), by{120, 80};
-  s().input().move_to(from);
-  std::this_thread::sleep_for(150ms);
-  {
-    ButtonHold hold(s().input(), Button::Left);
-    std::this_thread::sleep_for(150ms);
-    for (int i = 1; i <= 10; ++i) {
-      s().input().move_to({from.x + by.x * i / 10, from.y + by.y * i / 10});
-      std::this_thread::sleep_for(40ms);
-    }
-    std::this_thread::sleep_for(300ms);
-  }
-  const Rect want{before.x + by.x, before.y + by.y, before.width, before.height};
-  auto moved = wait_until(3s, [&] {
-    auto now = actions::visible_titled(s(), kTitle);
-    return now && now->rect == want ? now : std::nullopt;
-  });
-  ASSERT_TRUE(moved) << "the splash did not follow the pointer to " << want << "; "
-                     << s().record("splash-drag").string();
-  // And the screen shows it there: its picture's white border row.
-  auto shot = s().screenshot();
-  ASSERT_TRUE(shot) << shot.error();
-  EXPECT_GT(shot->fraction({want.x + 180, want.y, 30, 2}, near_white), 0.9) << s().record("splash-moved").string();
-  EXPECT_TRUE(gone_within(20s));
-}
-
 TEST_F(Splash, AKeyClosesASecondSplashEarly) {
   auto started = slatebar::start(s(), "splash-key");
   ASSERT_TRUE(started) << started.error();
