@@ -59,8 +59,12 @@ TEST_F(Switcher, ComesInTenPixelsATickOnTheEdgeColumnAndGoesBackBeyondColumnTen)
 
 TEST_F(Switcher, StaysStillWhileTheApplicationWindowIsForegroundOrWhileDraggingOrWhenThePointerCannotBeRead) {
   sim.desktop.move_pointer(0, 300);
+  // The application window keeps the activation it is handed only while
+  // nothing else can take it: no form the user used, no other program.
+  sim.desktop.close_foreign_window(sim.desktop.find_by_name("Editor"));
   sim.desktop.SetForegroundWindow(sim.app->handle());
   tick();
+  ASSERT_EQ(sim.desktop.GetForegroundWindow(), sim.app->handle());
   EXPECT_EQ(strip->left(), -40);
   sim.desktop.activate_foreign(add_window("Other"));
   appswitcher::SwitcherDragging = true;
