@@ -81,9 +81,10 @@ void Application::form_used(Form& form) {
 }
 
 // The application window holds the activation only as a step between two
-// windows: the form the user used last takes it, or, with none of ours
-// left to take it, the window of another program the system would pick
-// next (the first one in the z-order that can be activated).
+// windows: the form the user used last takes it; with none of those
+// shown, the window of another program the system would pick next (the
+// first one in the z-order that can be activated); with no other program
+// on the desktop, our own front window.
 void Application::pass_activation_on() {
   for (Form* form : recent_forms_) {
     if (can_take_activation(form->handle())) {
@@ -91,17 +92,25 @@ void Application::pass_activation_on() {
       return;
     }
   }
-  activate_another_program();
-}
-
-void Application::activate_another_program() {
+  if (activate_another_program()) return;
   for (plat::HWND w = os().GetWindow(os().GetDesktopWindow(), plat::GW_CHILD); w;
        w = os().GetWindow(w, plat::GW_HWNDNEXT)) {
-    if (!is_ours(w) && can_take_activation(w)) {
+    if (w != handle_ && is_ours(w) && can_take_activation(w)) {
       os().SetForegroundWindow(w);
       return;
     }
   }
+}
+
+bool Application::activate_another_program() {
+  for (plat::HWND w = os().GetWindow(os().GetDesktopWindow(), plat::GW_CHILD); w;
+       w = os().GetWindow(w, plat::GW_HWNDNEXT)) {
+    if (!is_ours(w) && can_take_activation(w)) {
+      os().SetForegroundWindow(w);
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace ui
