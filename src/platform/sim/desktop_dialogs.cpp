@@ -17,19 +17,22 @@ constexpr LONG kBoxHeight = 140;
 
 // A box is a real window of our program (the dialog class): owned by the
 // owner passed, at the top of its band (the ordinary one unless
-// MB_TOPMOST or MB_SYSTEMMODAL), and active if our program was. The
-// system lets a program in the background show it but not activate it.
+// MB_TOPMOST or MB_SYSTEMMODAL, or its owner is topmost), and active if
+// our program was. The system lets a program in the background show it
+// but not activate it.
 HWND Desktop::open_box_window(HWND owner, const std::string& caption, UINT type) {
   Window w;
   w.name = "MessageBox";
   w.class_name = "#32770";
   w.title = caption;
   w.style = plat::WS_POPUP | plat::WS_CAPTION | plat::WS_SYSMENU | plat::WS_VISIBLE;
-  w.ex_style = (type & (kMbSystemModal | kMbTopmost)) ? plat::WS_EX_TOPMOST : 0;
+  // An owned window of a topmost owner is topmost too.
+  const Window* o = find(owner);
+  w.ex_style = ((type & (kMbSystemModal | kMbTopmost)) || (o && o->topmost())) ? plat::WS_EX_TOPMOST : 0;
   const LONG left = (screen_width_ - kBoxWidth) / 2;
   const LONG top = (screen_height_ - kBoxHeight) / 2;
   w.bounds = {left, top, left + kBoxWidth, top + kBoxHeight};
-  w.owner = find(owner) ? owner : 0;
+  w.owner = o ? owner : 0;
   const HWND box = windows_.add(std::move(w)).hwnd;
   z_.insert(box, find(box)->topmost());
   if (!foreground_ || is_ours(foreground_)) set_foreground(box, true);
