@@ -1,5 +1,7 @@
 #include "ui/dialogs.h"
 
+#include <string>
+
 #include "ui/application.h"
 
 namespace ui {
@@ -12,14 +14,16 @@ DialogResult message_dlg(Application& app, std::string_view text, DialogKind kin
     case DialogKind::Warning: type |= plat::MB_ICONWARNING; caption = "Warning"; break;
     case DialogKind::Confirmation: type |= plat::MB_ICONQUESTION; caption = "Confirm"; break;
   }
-  int answer = app.message_box(text, caption, type);
+  std::string body(text);
+  int answer = plat::os().MessageBoxA(app.handle(), body.c_str(), caption, type);
   if (answer == plat::IDYES) return DialogResult::Yes;
   if (answer == plat::IDNO) return DialogResult::No;
   return DialogResult::Ok;
 }
 
 void show_message(Application& app, std::string_view text) {
-  app.message_box(text, app.title().c_str(), plat::MB_OK);
+  std::string body(text);
+  plat::os().MessageBoxA(app.handle(), body.c_str(), app.title().c_str(), plat::MB_OK);
 }
 
 }  // namespace ui
