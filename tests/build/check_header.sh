@@ -7,15 +7,7 @@ set -uo pipefail
 root=$1
 source "$(dirname "$0")/common.sh"
 
-for build in "${windows_builds[@]}"; do
-  read -r preset prefix _ _ <<<"$build"
-  exe=$(built_exe "$root/build/$preset")
-  if [[ -z $exe ]]; then
-    missing_build "$preset"
-    continue
-  fi
-  checked=$((checked + 1))
-  echo "$exe"
+check_header() {
   header=$("$prefix-objdump" -p "$exe")
   major=$(awk '$1 == "MajorSubsystemVersion" { print $2 }' <<<"$header")
   minor=$(awk '$1 == "MinorSubsystemVersion" { print $2 }' <<<"$header")
@@ -23,5 +15,6 @@ for build in "${windows_builds[@]}"; do
   [[ $major == 6 && $minor == 1 ]] || fail "$exe: subsystem version is $major.$minor, not 6.1"
   grep -qw TERMINAL_SERVICE_AWARE <<<"$header" || fail "$exe is not terminal-server aware"
   grep -qE '^Subsystem[[:space:]]+0*2[[:space:]]' <<<"$header" || fail "$exe is not a windows-subsystem program"
-done
+}
+for_each_built_exe check_header
 finish

@@ -28,15 +28,7 @@ resources_of() {
     /Name: / { n = $0; sub(/.*Name: /, "", n); sub(/\.[ \t]*\*\/.*/, "", n); gsub(/"/, "", n); print type "\t" n }'
 }
 
-for build in "${windows_builds[@]}"; do
-  read -r preset prefix _ _ <<<"$build"
-  exe=$(built_exe "$root/build/$preset")
-  if [[ -z $exe ]]; then
-    missing_build "$preset"
-    continue
-  fi
-  checked=$((checked + 1))
-  echo "$exe"
+check_resources() {
   listing=$(resources_of "$prefix" "$exe")
   for name in "${wanted[@]}"; do
     grep -qxF "rcdata	$name" <<<"$listing" || fail "$exe lacks the RCDATA resource $name"
@@ -81,5 +73,6 @@ for build in "${windows_builds[@]}"; do
   done
   note "version $(value_of FileVersion), $(value_of ProductName)"
   note "$(grep -c . <<<"$listing") resources"
-done
+}
+for_each_built_exe check_resources
 finish

@@ -27,6 +27,23 @@ missing_build() {  # missing_build <preset>
   fail "build/$1 has no slatebar.exe (both Windows builds are required: scripts/build $1)"
 }
 
+# Runs the named function once for each Windows build's slatebar.exe, with
+# preset, prefix, format, dist and exe set; a build without one is a fault.
+for_each_built_exe() {  # for_each_built_exe <function>
+  local build
+  for build in "${windows_builds[@]}"; do
+    read -r preset prefix format dist <<<"$build"
+    exe=$(built_exe "$root/build/$preset")
+    if [[ -z $exe ]]; then
+      missing_build "$preset"
+      continue
+    fi
+    checked=$((checked + 1))
+    echo "$exe"
+    "$1"
+  done
+}
+
 finish() {
   if ((failures)); then
     echo "$failures fault(s) found"
