@@ -197,12 +197,7 @@ TEST_P(Texts, TheLockScreenAndTheClockPanelTellTheTimeAndDateInTheLocalesWords) 
                                           << ", the weekday's first " << day_left - o.x << " (panel coordinates)";
 }
 
-// Spanish is held back: once the canvas drew text wide, its run found the
-// weekday drawn as "mi\uFFFDrcoles" under Wine, the day name and the canvas's
-// conversion apparently disagreeing on the code page. It goes back in with
-// the mend; until then English alone is read.
-[[maybe_unused]] const Language& kHeldBack = kSpanish;
-INSTANTIATE_TEST_SUITE_P(Locales, Texts, ::testing::Values(kEnglish),
+INSTANTIATE_TEST_SUITE_P(Locales, Texts, ::testing::Values(kEnglish, kSpanish),
                          [](const ::testing::TestParamInfo<Language>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -60,6 +60,13 @@ void check_conversion(Report& r) {
   // manifest (and this program's) makes UTF-8.
   r.check("the process code page is UTF-8 (manifest)", ::GetACP() == CP_UTF8, std::to_string(::GetACP()));
   r.check("to_wide with CP_ACP reads UTF-8 here", win32::to_wide("mi\xC3\xA9rcoles") == L"mi\u00E9rcoles");
+  // A Spanish day name reaches the seam in the process's code page, as the
+  // canvas will read it back, whatever the locale's own code page is.
+  const LCID spanish = MAKELCID(MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MODERN), SORT_DEFAULT);
+  const std::string day = win32::locale_text(spanish, LOCALE_SDAYNAME3);
+  r.check("a locale text comes in the process code page", day == "mi\xC3\xA9rcoles",
+          hex_of(win32::to_wide(day)));
+  r.check("to_narrow is to_wide's inverse", win32::to_narrow(L"Jos\u00E9 \u20AC") == "Jos\xC3\xA9 \xE2\x82\xAC");
 }
 
 constexpr int kWidth = 240;

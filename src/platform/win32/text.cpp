@@ -23,12 +23,6 @@ std::string format_system_message(DWORD code) {
   return text;
 }
 
-std::string locale_text(LCTYPE type) {
-  char buffer[128];
-  const int n = ::GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
-  return n > 0 ? std::string(buffer, static_cast<std::size_t>(n - 1)) : std::string();
-}
-
 }  // namespace
 
 std::string Win32Platform::system_error_text(plat::DWORD code) { return format_system_message(code); }
@@ -40,12 +34,12 @@ std::string Win32Platform::hresult_text(plat::HRESULT hr) {
 std::string Win32Platform::long_day_name(int day_of_week) {
   if (day_of_week < 0 || day_of_week > 6) return {};
   // The locale counts from Monday (LOCALE_SDAYNAME1); the seam from Sunday.
-  return locale_text(LOCALE_SDAYNAME1 + static_cast<LCTYPE>((day_of_week + 6) % 7));
+  return locale_text(LOCALE_USER_DEFAULT, LOCALE_SDAYNAME1 + static_cast<LCTYPE>((day_of_week + 6) % 7));
 }
 
 std::string Win32Platform::short_month_name(int month) {
   if (month < 1 || month > 12) return {};
-  return locale_text(LOCALE_SABBREVMONTHNAME1 + static_cast<LCTYPE>(month - 1));
+  return locale_text(LOCALE_USER_DEFAULT, LOCALE_SABBREVMONTHNAME1 + static_cast<LCTYPE>(month - 1));
 }
 
 // wchar_t and char16_t are both UTF-16 code units on Windows; the copies
@@ -56,13 +50,7 @@ std::u16string Win32Platform::ansi_to_utf16(std::string_view text) {
 }
 
 std::string Win32Platform::utf16_to_ansi(std::u16string_view text) {
-  if (text.empty()) return {};
-  const std::wstring wide(text.begin(), text.end());
-  const int size = static_cast<int>(wide.size());
-  const int n = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(n), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, wide.data(), size, narrow.data(), n, nullptr, nullptr);
-  return narrow;
+  return to_narrow(std::wstring(text.begin(), text.end()));
 }
 
 }  // namespace win32
