@@ -57,6 +57,8 @@ class WindowSink {
   virtual void on_bounds_changed(const RECT& /*outer*/) {}
   virtual void on_capture_lost() {}
   virtual void on_timer(std::uintptr_t /*id*/) {}
+  // WM_ACTIVATE: the window became the active window, or stopped being it.
+  virtual void on_activate_window(bool /*active*/) {}
   // WM_ACTIVATEAPP, delivered to the application window only.
   virtual void on_activate_app(bool /*active*/) {}
   // A message posted with PostMessageA.

@@ -80,15 +80,19 @@ void Application::destroy_forms() {
   while (!forms_.empty()) {
     std::unique_ptr<Form> form = std::move(forms_.back());
     forms_.pop_back();
-    if (form.get() == main_form_) main_form_ = nullptr;
+    forget(form.get());
     form->destroy();
   }
 }
 
+void Application::forget(Form* form) {
+  if (form == main_form_) main_form_ = nullptr;
+  std::erase(recent_forms_, form);
+}
+
 void Application::show_exception(std::string_view message) noexcept {
   try {
-    std::string text = error_box_text(message);
-    os().MessageBoxA(handle_, text.c_str(), title_.c_str(), plat::MB_OK | plat::MB_ICONSTOP);
+    message_box(error_box_text(message), title_.c_str(), plat::MB_OK | plat::MB_ICONSTOP);
   } catch (...) {
     // Nothing sensible is left to report to when even the box fails.
   }
@@ -122,13 +126,21 @@ void Application::on_timer(std::uintptr_t id) {
 }
 
 void Application::on_activate_app(bool active) {
+  // While a box is open our always-on-top windows are already out of the
+  // band, and stay out until it closes, whoever is active meanwhile.
   if (active) {
-    restore_topmosts();
+    if (!modal_box_open()) restore_topmosts();
     os().PostMessageA(handle_, kActivate, 0);
   } else {
-    normalize_topmosts();
+    if (!modal_box_open()) normalize_topmosts(Band::AllButMain);
     os().PostMessageA(handle_, kDeactivate, 0);
   }
+}
+
+void Application::on_activate_window(bool active) {
+  // Handed on from a posted message: activating another window inside
+  // this notification would start a second activation within the first.
+  if (active) os().PostMessageA(handle_, kPassActivation, 0);
 }
 
 void Application::on_posted(plat::UINT msg, std::uintptr_t param) {
@@ -139,13 +151,16 @@ void Application::on_posted(plat::UINT msg, std::uintptr_t param) {
     case kActivate:
       if (on_activate) guard([&] { on_activate(*this); });
       break;
+    case kPassActivation:
+      if (!modal_box_open() && os().GetForegroundWindow() == handle_) pass_activation_on();
+      break;
     case kRelease: {
       auto* target = reinterpret_cast<Form*>(param);
       auto it = std::find_if(forms_.begin(), forms_.end(), [&](const auto& f) { return f.get() == target; });
       if (it == forms_.end()) break;
       std::unique_ptr<Form> form = std::move(*it);
       forms_.erase(it);
-      if (form.get() == main_form_) main_form_ = nullptr;
+      forget(form.get());
       form->destroy();
       break;
     }

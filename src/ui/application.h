@@ -1,7 +1,9 @@
 // The application object: the hidden application window that owns every
 // form's window, the title, the main form, the message loop, the timers,
 // the standard error box around every handler, and the hand-over of the
-// always-on-top band when the program loses and regains activation.
+// always-on-top band when the program loses and regains activation, the
+// modal message boxes, and where the activation goes when the application
+// window is handed it.
 #pragma once
 
 #include <exception>
@@ -79,6 +81,16 @@ class Application : private plat::WindowSink {
   }
   void show_exception(std::string_view message) noexcept;
 
+  // Shows a modal message box in front of every window of the program and
+  // returns the button pressed (MessageBoxA's answer). Every form is
+  // disabled while it is open; timers go on.
+  int message_box(std::string_view text, const char* caption, plat::UINT type);
+  bool modal_box_open() const { return modal_depth_ > 0; }
+
+  // The user pressed a button or typed on a form: it is the form the
+  // activation goes back to when the application window is handed it.
+  void form_used(Form& form);
+
   // Raised after the program lost (or regained) activation to another
   // program, from a posted message, never inside the notification.
   std::function<void(Application& sender)> on_deactivate;
@@ -89,16 +101,24 @@ class Application : private plat::WindowSink {
   void stop_timer(std::uintptr_t id);
 
   // Posted-message ids of the application window.
-  enum Posted : plat::UINT { kDeactivate = 1, kActivate = 2, kRelease = 3 };
+  enum Posted : plat::UINT { kDeactivate = 1, kActivate = 2, kRelease = 3, kPassActivation = 4 };
 
  private:
+  enum class Band { AllButMain, All };
+
   void adopt(std::unique_ptr<Form> form);
-  void normalize_topmosts();
+  void forget(Form* form);
+  void normalize_topmosts(Band which);
   void restore_topmosts();
+  bool is_ours(plat::HWND w) const;
+  void pass_activation_on();
+  bool activate_another_program();
+  void hand_back_activation(plat::HWND had_it);
 
   // plat::WindowSink
   void on_paint(plat::Canvas&) override {}
   void on_timer(std::uintptr_t id) override;
+  void on_activate_window(bool active) override;
   void on_activate_app(bool active) override;
   void on_posted(plat::UINT msg, std::uintptr_t param) override;
 
@@ -116,6 +136,9 @@ class Application : private plat::WindowSink {
   std::vector<std::map<std::uintptr_t, Timer*>::node_type> spare_timer_entries_;
   std::uintptr_t next_timer_id_ = 1;
   std::vector<plat::HWND> lowered_topmosts_;
+  // Forms in the order the user last used them, the latest first.
+  std::vector<Form*> recent_forms_;
+  int modal_depth_ = 0;
 };
 
 }  // namespace ui

@@ -1,7 +1,5 @@
 #include "ui/dialogs.h"
 
-#include <string>
-
 #include "ui/application.h"
 
 namespace ui {
@@ -14,16 +12,14 @@ DialogResult message_dlg(Application& app, std::string_view text, DialogKind kin
     case DialogKind::Warning: type |= plat::MB_ICONWARNING; caption = "Warning"; break;
     case DialogKind::Confirmation: type |= plat::MB_ICONQUESTION; caption = "Confirm"; break;
   }
-  std::string body(text);
-  int answer = plat::os().MessageBoxA(app.handle(), body.c_str(), caption, type);
+  int answer = app.message_box(text, caption, type);
   if (answer == plat::IDYES) return DialogResult::Yes;
   if (answer == plat::IDNO) return DialogResult::No;
   return DialogResult::Ok;
 }
 
 void show_message(Application& app, std::string_view text) {
-  std::string body(text);
-  plat::os().MessageBoxA(app.handle(), body.c_str(), app.title().c_str(), plat::MB_OK);
+  app.message_box(text, app.title().c_str(), plat::MB_OK);
 }
 
 }  // namespace ui

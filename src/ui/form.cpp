@@ -156,8 +156,13 @@ void Form::set_visible(bool v) {
   }
 }
 
+// Raising a form in code leaves the activation where it is: the strip
+// comes back to the front after a switch, and the window switched to
+// keeps the keyboard.
 void Form::bring_to_front() {
-  if (handle_) os().SetWindowPos(handle_, plat::HWND_TOP, 0, 0, 0, 0, plat::SWP_NOMOVE | plat::SWP_NOSIZE);
+  if (handle_) {
+    os().SetWindowPos(handle_, plat::HWND_TOP, 0, 0, 0, 0, plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOACTIVATE);
+  }
 }
 
 void Form::close() {
@@ -218,6 +223,7 @@ void Form::on_paint(plat::Canvas& canvas) {
 }
 
 void Form::on_mouse_down(plat::MouseButton button, unsigned shift, int x, int y) {
+  app_.form_used(*this);
   Control* target = control_at(x, y);
   if (button == plat::MouseButton::Left) {
     os().SetCapture(handle_);
@@ -260,7 +266,10 @@ void Form::key_press(char& key) {
   if (on_key_press) app_.guard([&] { on_key_press(*this, key); });
 }
 
-void Form::on_key_char(char ch) { key_press(ch); }
+void Form::on_key_char(char ch) {
+  app_.form_used(*this);
+  key_press(ch);
+}
 
 void Form::on_close_request() { app_.guard([&] { close(); }); }
 

@@ -8,16 +8,11 @@ namespace conformance {
 
 const std::map<std::string_view, std::string_view>& sim_deviations() {
   static const std::map<std::string_view, std::string_view> list = {
-      {"box_is_an_owned_active_window", "a message box is no window: not in the z-order, not active"},
-      {"box_stays_out_of_the_topmost_band", "a message box is no window"},
-      {"box_owned_by_topmost_window_is_topmost", "a message box is no window"},
       {"sw_showna_hidden", "SW_SHOWNA shows without raising"},
       {"sw_showna_visible", "SW_SHOWNA leaves a visible window where it is"},
-      {"owner_raises_its_owned_windows", "owned windows do not move with their owner"},
       {"owned_window_raises_its_owner", "an owner does not move with its owned window"},
       {"topmost_owner_makes_owned_topmost", "topmost status does not pass to owned windows"},
       {"message_order", "due timers are dispatched before paints"},
-      {"async_key_state_low_bit", "no low bit: 0 after a whole click"},
   };
   return list;
 }

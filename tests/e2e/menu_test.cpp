@@ -54,18 +54,6 @@ class Bar : public E2eTest {
     return ::testing::AssertionSuccess();
   }
 
-  // The fraction of a rectangle whose pixels match another screenshot's.
-  static double same_as(const Screenshot& now, const Screenshot& before, Rect area) {
-    int same = 0, all = 0;
-    for (int y = area.y; y < area.bottom(); ++y) {
-      for (int x = area.x; x < area.right(); ++x) {
-        ++all;
-        if (near(now.at(x, y), before.at(x, y), 16)) ++same;
-      }
-    }
-    return all ? static_cast<double>(same) / all : 0.0;
-  }
-
   bool bar_in(const Screenshot& shot) {
     if (!shot.all({w() - 54, 0, 48, 40}, near_black)) return false;
     for (const Rect& icon : icon_boxes()) {
@@ -149,8 +137,8 @@ void Bar::slide_in_and_out() {
   }
   black_bands.push_back({w() - 54, y, 48, h() - y});
   for (const Rect& band : black_bands) EXPECT_TRUE(shot->all(band, near_black)) << "not the bar's black at " << band;
-  EXPECT_GT(same_as(*shot, *before, edge_strip()), 0.99) << "the 6 columns at the edge changed";
-  EXPECT_GT(same_as(*shot, *before, {w() - 55, 0, 1, h()}), 0.99) << "the column left of the bar changed";
+  EXPECT_GT(shot->same_as(*before, edge_strip()), 0.99) << "the 6 columns at the edge changed";
+  EXPECT_GT(shot->same_as(*before, {w() - 55, 0, 1, h()}), 0.99) << "the column left of the bar changed";
 
   // The panel: at its place, black with white figures, over the window
   // beneath and without its activation.
@@ -166,7 +154,7 @@ void Bar::slide_in_and_out() {
   EXPECT_GT(shot->fraction(panel_rect, near_black), 0.8);
   EXPECT_GT(shot->fraction({kPanelAt.x + 80, kPanelAt.y + 16, 222, 117}, near_white), 0.05) << "no white time";
   EXPECT_GT(shot->fraction({kPanelAt.x + 304, kPanelAt.y + 40, 151, 78}, near_white), 0.03) << "no white date";
-  EXPECT_GT(same_as(*shot, *before, {kPanelAt.x - 1, kPanelAt.y, 1, kPanelHeight}), 0.99);
+  EXPECT_GT(shot->same_as(*before, {kPanelAt.x - 1, kPanelAt.y, 1, kPanelHeight}), 0.99);
 
   // A click on the panel reaches the window beneath it.
   const std::size_t presses = beneath->count("lbuttondown");
@@ -181,7 +169,7 @@ void Bar::slide_in_and_out() {
   s().input().move_to({w() / 2, h() / 3});
   auto out = wait_until(2s, [&]() -> std::optional<Screenshot> {
     auto now = s().screenshot();
-    if (now && same_as(*now, *before, bar_columns()) > 0.99 &&
+    if (now && now->same_as(*before, bar_columns()) > 0.99 &&
         now->fraction(panel_rect, near_to(kBeneathColour)) > 0.95) {
       return std::move(*now);
     }

@@ -216,6 +216,10 @@ TEST_F(Switcher, ADragPullsTheListOutAndTheReleaseSwitches) {
   })) << "the list form stayed out";
   EXPECT_TRUE(wait_until(5s, [&] { return lower_in_front(*desk_up); }))
       << "the lower window did not come to the front; " << s().record("switched").string();
+  // What the person types next goes to the window switched to: the strip
+  // coming back does not take the activation.
+  EXPECT_TRUE(wait_until(3s, [&] { return foreground() == desk_up->lower.hwnd(); }))
+      << "the foreground window after the switch is " << foreground() << "; " << s().record("switch-fg").string();
   auto strip_after = strip();
   ASSERT_TRUE(strip_after);
   EXPECT_TRUE(strip_after->visible);

@@ -89,9 +89,22 @@ TEST_F(MenuActions, EachIconAsARecordedSequence) {
     Seq calls;
     Seq visible_after;
   };
-  const std::string front = "SetWindowPos frmFrameWork HWND_TOP SWP_NOSIZE|SWP_NOMOVE";
+  const std::string front = "SetWindowPos frmFrameWork HWND_TOP SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE";
   const std::string start_page = std::string("Navigate frmFrameWork ") + kStartPage;
   const std::string search_page = std::string("Navigate frmFrameWork ") + kSearchPage;
+  // The box stands in front of every window of ours: the always-on-top
+  // ones step down into the ordinary band for its life (placed from the
+  // lowest up, behind `behind`) and go back up after, in their order.
+  auto boxed = [](const std::string& box, const std::string& behind) {
+    const std::string keep = " SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE|SWP_NOOWNERZORDER";
+    const char* lowest_first[] = {"frmClock", "frmAppSwitcher", "frmAppPicture", "frmLogon",
+                                  "frmSetting", "frmWelcome", "frmMenu"};
+    Seq out;
+    for (const char* name : lowest_first) out.push_back("SetWindowPos " + std::string(name) + " " + behind + keep);
+    out.push_back(box);
+    for (const char* name : lowest_first) out.push_back("SetWindowPos " + std::string(name) + " HWND_TOPMOST" + keep);
+    return out;
+  };
   const std::string not_yet = "MessageBoxA \"Slatebar\" \"Not yet implemented\" MB_OK -> IDOK";
   const Row rows[] = {
       {"Start, frame hidden", Start::FrameHidden, [] { return frmMenu->imgMenu; },
@@ -106,8 +119,9 @@ TEST_F(MenuActions, EachIconAsARecordedSequence) {
        {"ShowWindow frmFrameWork SW_SHOW", front}, {"frmMenu", "frmFrameWork"}},
       {"Connect, frame covered: to the front only", Start::FrameCovered, [] { return frmMenu->imgConnect; },
        {front}, {"frmMenu", "frmFrameWork", "Editor"}},
-      {"Share", Start::FrameHidden, [] { return frmMenu->imgShare; }, {not_yet}, {"frmMenu"}},
-      {"Settings", Start::FrameCovered, [] { return frmMenu->imgSettings; }, {not_yet},
+      {"Share", Start::FrameHidden, [] { return frmMenu->imgShare; }, boxed(not_yet, "HWND_NOTOPMOST"),
+       {"frmMenu"}},
+      {"Settings", Start::FrameCovered, [] { return frmMenu->imgSettings; }, boxed(not_yet, "Editor"),
        {"frmMenu", "Editor", "frmFrameWork"}},
   };
   for (const Row& row : rows) {

@@ -77,8 +77,21 @@ const Step kPartlyIn{"pointer on the last column for three ticks", pointer(-1),
                      {st("W-4", kRest, "shown", "off", "off"), st("W-14", kRest, "shown", "off", "off"),
                       st("W-24", kRest, "shown", "off", "off")}};
 
+// The application window keeps the activation it is handed only while no
+// window can take it from it: here both of ours are disabled.
 std::function<void(BarDesk&)> app_window_foreground() {
-  return [](BarDesk& d) { plat::os().SetForegroundWindow(d.app->handle()); };
+  return [](BarDesk& d) {
+    plat::os().EnableWindow(d.bar().handle(), 0);
+    plat::os().EnableWindow(d.clock().handle(), 0);
+    plat::os().SetForegroundWindow(d.app->handle());
+  };
+}
+std::function<void(BarDesk&)> bar_activated_again() {
+  return [](BarDesk& d) {
+    plat::os().EnableWindow(d.bar().handle(), 1);
+    plat::os().EnableWindow(d.clock().handle(), 1);
+    plat::os().SetForegroundWindow(d.bar().handle());
+  };
 }
 std::function<void(BarDesk&)> another_program_activated() {
   return [](BarDesk& d) {
@@ -147,7 +160,7 @@ const std::vector<Scenario>& scenarios() {
          },
          times(3, st("W-64", kRest, "hidden", "off", "off"))},
         {"pointer on the last column", pointer(-1), times(3, st("W-64", kRest, "hidden", "off", "off"))},
-        {"the bar activated again", [](BarDesk& d) { plat::os().SetForegroundWindow(d.bar().handle()); },
+        {"the bar activated again", bar_activated_again(),
          {st("W-64", kRest, "shown", "on", "off"), st("W-64", "50,40,30,40,50", "shown", "on", "off")}}}},
       {"losing activation while partly in slides the bar out at once",
        {kToHidden, kPartlyIn, {"pointer in the strip", pointer(-3), {st("W-24", kRest, "shown", "off", "off")}},

@@ -60,7 +60,7 @@ TEST_F(SplashShow, BecomesLayeredTakesThePicturesSizeAtTheCentreAndFadesIn) {
       "SetWindowPos FormSplash 0,0 389x316 SWP_NOZORDER|SWP_NOACTIVATE",
       "SetWindowPos FormSplash 317,226 389x316 SWP_NOZORDER|SWP_NOACTIVATE",  // (1024-389)/2, (768-316)/2
       "ShowWindow FormSplash SW_SHOW",
-      "SetWindowPos FormSplash HWND_TOP SWP_NOSIZE|SWP_NOMOVE",
+      "SetWindowPos FormSplash HWND_TOP SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE",
   };
   std::uint8_t alpha = 0;
   while (alpha < 255) {
@@ -132,8 +132,12 @@ TEST_F(SplashShow, APictureOfAnotherDepthIsRefusedAndTheFormStillGoesOnItsTimer)
 
     const std::vector<std::string> expected = {
         "SetWindowLongA FormSplash GWL_EXSTYLE 0x00080008",
+        // The always-on-top splash steps down for the box's life, so that
+        // the box stands in front of it.
+        "SetWindowPos FormSplash HWND_NOTOPMOST SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE|SWP_NOOWNERZORDER",
         "MessageBoxA \"Slatebar\" \"Wrong bitmap format - must be 32 bits/pixel (Splash, line 139)\" "
         "MB_OK|MB_ICONSTOP -> IDOK",
+        "SetWindowPos FormSplash HWND_TOPMOST SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE|SWP_NOOWNERZORDER",
     };
     const auto got = splash_calls();
     EXPECT_EQ(got, expected) << sim::side_by_side(expected, got);

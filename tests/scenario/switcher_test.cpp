@@ -59,9 +59,18 @@ TEST_F(Switcher, ComesInTenPixelsATickOnTheEdgeColumnAndGoesBackBeyondColumnTen)
 
 TEST_F(Switcher, StaysStillWhileTheApplicationWindowIsForegroundOrWhileDraggingOrWhenThePointerCannotBeRead) {
   sim.desktop.move_pointer(0, 300);
+  // The application window keeps the activation it is handed only while
+  // no window can take it: no other program's, and ours all disabled.
+  sim.desktop.close_foreign_window(sim.desktop.find_by_name("Editor"));
+  std::vector<plat::HWND> disabled;
+  for (ui::Form* form : sim.app->forms()) {
+    if (plat::os().EnableWindow(form->handle(), 0) == 0) disabled.push_back(form->handle());
+  }
   sim.desktop.SetForegroundWindow(sim.app->handle());
   tick();
+  ASSERT_EQ(sim.desktop.GetForegroundWindow(), sim.app->handle());
   EXPECT_EQ(strip->left(), -40);
+  for (plat::HWND w : disabled) plat::os().EnableWindow(w, 1);
   sim.desktop.activate_foreign(add_window("Other"));
   appswitcher::SwitcherDragging = true;
   tick();

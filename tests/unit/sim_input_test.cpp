@@ -142,9 +142,19 @@ TEST_F(RoutingTest, ButtonStateAndPointerReadsFollowTheHardware) {
   POINT p;
   ASSERT_TRUE(d.GetCursorPos(&p));
   EXPECT_EQ(p, (POINT{1023, 0})) << "the pointer stays on the screen";
+  // The high bit is the button now; the low bit that it went down since
+  // the last query, which the query clears.
+  auto state = [&](int vk) { return static_cast<std::uint16_t>(d.GetAsyncKeyState(vk)); };
   d.press(MouseButton::Right);
-  EXPECT_EQ(d.GetAsyncKeyState(VK_RBUTTON), static_cast<std::int16_t>(0x8000));
-  EXPECT_EQ(d.GetAsyncKeyState(VK_LBUTTON), 0);
+  EXPECT_EQ(state(VK_RBUTTON), 0x8001u);
+  EXPECT_EQ(state(VK_RBUTTON), 0x8000u);
+  EXPECT_EQ(state(VK_LBUTTON), 0u);
+  d.release(MouseButton::Right);
+  EXPECT_EQ(state(VK_RBUTTON), 0u);
+  d.press(MouseButton::Left);
+  d.release(MouseButton::Left);
+  EXPECT_EQ(state(VK_LBUTTON), 0x0001u) << "a click since the last query, up now";
+  EXPECT_EQ(state(VK_LBUTTON), 0u);
   d.refuse_cursor_reads(true);
   EXPECT_FALSE(d.GetCursorPos(&p));
 }

@@ -226,9 +226,14 @@ TEST(SimLog, EntriesReadAsTheCallsWereMade) {
       "SetWindowPos frmMenu HWND_TOPMOST 976,0 48x768 SWP_NOACTIVATE",
       "SetWindowPos frmMenu SWP_NOSIZE|SWP_NOMOVE|SWP_NOZORDER|SWP_FRAMECHANGED",
       "on_activate_app true",  // that SetWindowPos activates: no SWP_NOACTIVATE
+      "on_activate frmMenu true",
       "SetWindowLongA frmMenu GWL_EXSTYLE 0x00080080",
       "SetLayeredWindowAttributes frmMenu alpha=128",
       "MessageBoxA \"Slatebar\" \"There were errors.\\r\\nSecond\" MB_OK|MB_ICONWARNING -> IDOK",
+      "on_activate frmMenu false",  // the box is a window of ours and takes the activation
+      "on_activate MessageBox true",
+      "on_activate MessageBox false",
+      "on_activate frmMenu true",  // and hands it to its owner as it ends
       "WinExec \"control.exe userpasswords\" 1",
       "Sleep 500",
       "GetFileAttributesA C:\\Program Files\\Slatebar\\pics -> error 2",
@@ -236,7 +241,7 @@ TEST(SimLog, EntriesReadAsTheCallsWereMade) {
       "SwitchToThisWindow frmMenu TRUE",
   };
   EXPECT_EQ(d.events(), expected) << sim::side_by_side(expected, d.events());
-  EXPECT_EQ(d.log().of({"Sleep", "WinExec"}), (std::vector<std::string>{expected[7], expected[8]}));
+  EXPECT_EQ(d.log().of({"Sleep", "WinExec"}), (std::vector<std::string>{expected[12], expected[13]}));
 }
 
 }  // namespace

@@ -78,8 +78,12 @@ void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton, unsigned, i
     list.btnListApps->click();
     list.btnPreview->click();
     // A message box shown by the preview took the mouse capture away; the
-    // release must still come back to the strip to end the drag.
-    if (os.GetAsyncKeyState(plat::VK_LBUTTON) != 0 && os.GetCapture() != handle()) os.SetCapture(handle());
+    // release must still come back to the strip to end the drag. Only a
+    // button held now counts: the low bit says it went down at some time
+    // since the last query, such as on the box's own button.
+    if ((os.GetAsyncKeyState(plat::VK_LBUTTON) & 0x8000) != 0 && os.GetCapture() != handle()) {
+      os.SetCapture(handle());
+    }
   }
   plat::POINT start{};
   os.GetCursorPos(&start);

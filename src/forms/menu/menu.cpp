@@ -33,7 +33,9 @@ void show_clock_panel() {
   // frame included, whatever its z-order says: it would come up unseen.
   // So on the tick it appears it goes to the top of the always-on-top
   // band, where the bar it belongs to stands, still without activation.
-  if (!was_visible) {
+  // While a message box is open the panel stays in the ordinary band,
+  // behind the box, and goes back up with the other screens as it closes.
+  if (!was_visible && !frmClock->application().modal_box_open()) {
     os().SetWindowPos(panel, plat::HWND_TOPMOST, 0, 0, 0, 0,
                       plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOACTIVATE | plat::SWP_NOOWNERZORDER);
   }

@@ -315,12 +315,17 @@ class Desktop final : public plat::Platform {
   FrameInsets insets_of(const Window& w) const;
   void set_visible(Window& w, bool visible);
   void set_bounds(HWND hwnd, const RECT& bounds);
-  void raise(HWND hwnd);
+  enum class OwnedWindows { Follow, Stay };
+  void raise(HWND hwnd, OwnedWindows owned = OwnedWindows::Follow);
   void sync_topmost(Window& w);
   void destroy_tree(HWND hwnd, bool explicit_call);
   void set_foreground(HWND hwnd, bool raise_it);
   void pass_activation_from(HWND hwnd);
+  void send_activate(HWND hwnd, bool active);
+  bool can_activate(HWND hwnd) const;
   void take_capture_away();
+  HWND open_box_window(HWND owner, const std::string& caption, UINT type);
+  void close_box_window(HWND box, HWND owner, bool enable_owner);
   void lose_capture(HWND hwnd);
   bool is_ours(HWND hwnd) const;
   HCURSOR system_cursor(int id);
@@ -350,6 +355,7 @@ class Desktop final : public plat::Platform {
 
   POINT pointer_{};
   unsigned buttons_ = 0;
+  unsigned pressed_since_query_ = 0;  // GetAsyncKeyState's low bit, per button
   unsigned held_keys_ = 0;
   bool refuse_cursor_reads_ = false;
 

@@ -1,41 +1,72 @@
 // Foreground, activation and mouse capture. Activation moving between our
 // process and another sends WM_ACTIVATEAPP to every top-level window of
 // ours, visible or not, as Windows sends it to all of a thread's windows.
+#include <algorithm>
+
 #include "platform/sim/desktop.h"
 
 namespace sim {
 
+// In the order Windows sends them: WM_ACTIVATE (WA_INACTIVE) to the window
+// losing the activation, WM_ACTIVATEAPP to both programs' windows when the
+// activation moves between programs, then WM_ACTIVATE to the new window.
 void Desktop::set_foreground(HWND hwnd, bool raise_it) {
   if (raise_it && hwnd) raise(hwnd);
   if (foreground_ == hwnd) return;
-  const bool was_ours = is_ours(foreground_);
+  const HWND old = foreground_;
+  const bool was_ours = is_ours(old);
   const bool now_ours = is_ours(hwnd);
   foreground_ = hwnd;
-  if (was_ours == now_ours) return;
-  if (log_.enabled()) note(std::string("on_activate_app ") + (now_ours ? "true" : "false"));
-  std::vector<HWND> ours;
-  for (HWND h : z_.order()) {
-    if (is_ours(h)) ours.push_back(h);
+  if (was_ours) send_activate(old, false);
+  if (was_ours != now_ours && foreground_ == hwnd) {
+    if (log_.enabled()) note(std::string("on_activate_app ") + (now_ours ? "true" : "false"));
+    std::vector<HWND> ours;
+    for (HWND h : z_.order()) {
+      if (is_ours(h)) ours.push_back(h);
+    }
+    for (HWND h : ours) {
+      // A handler may destroy windows, or move the activation again.
+      if (foreground_ != hwnd) break;
+      if (Window* w = find(h); w && w->sink) w->sink->on_activate_app(now_ours);
+    }
   }
-  for (HWND h : ours) {
-    // A handler may destroy windows, or move the activation again.
-    if (foreground_ != hwnd) break;
-    if (Window* w = find(h); w && w->sink) w->sink->on_activate_app(now_ours);
-  }
+  if (now_ours && foreground_ == hwnd) send_activate(hwnd, true);
 }
 
-// Activation leaves a window that hides or goes: it passes to the topmost
-// visible, enabled window of ours that can be activated, or to nobody.
+void Desktop::send_activate(HWND hwnd, bool active) {
+  Window* w = find(hwnd);
+  if (!w) return;
+  if (log_.enabled()) note("on_activate " + w->name + " " + (active ? "true" : "false"));
+  if (w->sink) w->sink->on_activate_window(active);
+}
+
+// A window that can take the activation the system hands on: visible,
+// enabled, top-level, not minimized, and not one that asked never to be
+// brought to the foreground when the foreground window closes.
+bool Desktop::can_activate(HWND hwnd) const {
+  const Window* w = find(hwnd);
+  return w && w->top_level() && w->visible() && w->enabled() && !(w->style & plat::WS_MINIMIZE) &&
+         !(w->ex_style & WS_EX_NOACTIVATE);
+}
+
+// The active window hides or goes: its owner takes the activation if it
+// can (a popup's), else the next window behind it in the z-order that can,
+// else the first from the top; any program's window.
 void Desktop::pass_activation_from(HWND hwnd) {
   if (foreground_ != hwnd) return;
+  const Window* w = find(hwnd);
   HWND next = 0;
-  for (HWND h : z_.order()) {
-    const Window* w = find(h);
-    if (h == hwnd || !w || !w->ours() || !w->visible() || !w->enabled() || (w->ex_style & WS_EX_NOACTIVATE)) {
-      continue;
+  if (w && (w->style & plat::WS_POPUP) && w->owner && can_activate(w->owner)) {
+    next = w->owner;
+  } else {
+    const std::vector<HWND> order = z_.order();
+    const auto at = std::find(order.begin(), order.end(), hwnd);
+    for (auto it = at == order.end() ? order.begin() : at + 1; it != order.end() && !next; ++it) {
+      if (can_activate(*it)) next = *it;
     }
-    next = h;
-    break;
+    for (auto it = order.begin(); it != at && it != order.end() && !next; ++it) {
+      if (can_activate(*it)) next = *it;
+    }
   }
   set_foreground(next, false);
 }

@@ -30,6 +30,7 @@ void Desktop::apply_input(const Input& input) {
                    // A button that is down cannot go down again.
                    if (buttons_ & button_bit(b.button)) return;
                    buttons_ |= button_bit(b.button);
+                   pressed_since_query_ |= button_bit(b.button);
                    input_.push(MouseMessage{MouseEvent::Down, b.button, pointer_.x, pointer_.y, shift_state()});
                  },
                  [&](const ButtonRelease& b) {
@@ -215,7 +216,12 @@ std::int16_t Desktop::GetAsyncKeyState(int vkey) {
     default:
       return 0;
   }
-  return (shift_state() & bit) ? static_cast<std::int16_t>(0x8000) : 0;
+  // The high bit is the state now; the low bit says the button went down
+  // since the last query (of any program), and the query clears it.
+  const bool down = (shift_state() & bit) != 0;
+  const bool pressed_since = (pressed_since_query_ & bit) != 0;
+  pressed_since_query_ &= ~bit;
+  return static_cast<std::int16_t>((down ? 0x8000 : 0) | (pressed_since ? 1 : 0));
 }
 
 }  // namespace sim

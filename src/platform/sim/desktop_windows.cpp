@@ -65,16 +65,21 @@ void Desktop::destroy_tree(HWND hwnd, bool explicit_call) {
   for (HWND d : dependents) destroy_tree(d, false);
   if (!(w = find(hwnd))) return;
   timers_.kill_all(hwnd);
+  if (capture_ == hwnd) capture_ = 0;
+  if (caption_drag_ && caption_drag_->hwnd == hwnd) caption_drag_.reset();
+  // While the window still exists and holds its place, so that the next
+  // window is found behind it and the move is seen as leaving our process
+  // or not. It cannot take the activation back while it goes.
+  if (foreground_ == hwnd) {
+    w->style &= ~plat::WS_VISIBLE;
+    pass_activation_from(hwnd);
+  }
+  if (!(w = find(hwnd))) return;
   if (w->parent) {
     if (Window* p = find(w->parent)) std::erase(p->children, hwnd);
   } else {
     z_.remove(hwnd);
   }
-  if (capture_ == hwnd) capture_ = 0;
-  if (caption_drag_ && caption_drag_->hwnd == hwnd) caption_drag_.reset();
-  // While the window still exists, so that the move is seen as leaving
-  // our process or not.
-  if (foreground_ == hwnd) pass_activation_from(hwnd);
   windows_.erase(hwnd);
 }
 
@@ -102,11 +107,22 @@ void Desktop::set_visible(Window& w, bool visible) {
   }
 }
 
-void Desktop::raise(HWND hwnd) {
+void Desktop::raise(HWND hwnd, OwnedWindows owned) {
   Window* w = find(hwnd);
   if (!w) return;
   if (w->top_level()) {
+    // The ordinary windows it owns that stood in front of it in its band
+    // come along and stay in front of it, in their order.
+    std::vector<HWND> in_front;
+    if (owned == OwnedWindows::Follow && !z_.topmost(hwnd)) {
+      for (HWND h : z_.order()) {
+        if (h == hwnd) break;
+        const Window* o = find(h);
+        if (o && o->owner == hwnd && !z_.topmost(h)) in_front.push_back(h);
+      }
+    }
     z_.to_top(hwnd);
+    for (auto it = in_front.rbegin(); it != in_front.rend(); ++it) raise(*it, owned);
   } else if (Window* p = find(w->parent)) {
     std::erase(p->children, hwnd);
     p->children.insert(p->children.begin(), hwnd);
@@ -218,7 +234,7 @@ BOOL Desktop::SetWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, 
       } else if (after == plat::HWND_NOTOPMOST) {
         z_.make_notopmost(hwnd);
       } else if (after == plat::HWND_TOP) {
-        z_.to_top(hwnd);
+        raise(hwnd, (flags & plat::SWP_NOOWNERZORDER) ? OwnedWindows::Stay : OwnedWindows::Follow);
       } else if (after == plat::HWND_BOTTOM) {
         z_.to_bottom(hwnd);
       } else {

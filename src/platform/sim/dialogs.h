@@ -17,6 +17,7 @@ namespace sim {
 
 struct MessageBoxRecord {
   HWND owner = 0;
+  HWND hwnd = 0;  // the box's own window, gone once it closed
   std::string text;
   std::string caption;
   UINT type = 0;

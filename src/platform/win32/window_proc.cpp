@@ -216,6 +216,9 @@ std::optional<LRESULT> dispatch(plat::WindowSink& sink, HWND hwnd, UINT msg, WPA
     case WM_TIMER:
       sink.on_timer(static_cast<std::uintptr_t>(wparam));
       return 0;
+    case WM_ACTIVATE:
+      sink.on_activate_window(LOWORD(wparam) != WA_INACTIVE);
+      return {};  // the default gives the keyboard focus to the window
     case WM_ACTIVATEAPP:
       sink.on_activate_app(wparam != 0);
       return 0;

@@ -126,4 +126,15 @@ std::expected<void, std::string> Screenshot::write_png(const std::filesystem::pa
   return {};
 }
 
+double Screenshot::same_as(const Screenshot& before, Rect area, int tolerance) const {
+  int same = 0, all = 0;
+  for (int y = area.y; y < area.bottom(); ++y) {
+    for (int x = area.x; x < area.right(); ++x) {
+      ++all;
+      if (near(at(x, y), before.at(x, y), tolerance)) ++same;
+    }
+  }
+  return all ? static_cast<double>(same) / all : 0.0;
+}
+
 }  // namespace e2e

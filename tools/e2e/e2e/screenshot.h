@@ -37,6 +37,9 @@ class Screenshot {
   bool none(Rect area, const std::function<bool(Rgb)>& test) const { return fraction(area, test) == 0.0; }
   // The mean colour of a rectangle.
   Rgb mean(Rect area) const;
+  // The fraction of a rectangle whose pixels match another screenshot's:
+  // what stayed as it was.
+  double same_as(const Screenshot& before, Rect area, int tolerance = 16) const;
 
   std::expected<void, std::string> write_png(const std::filesystem::path& path) const;
 
