@@ -82,16 +82,13 @@ TEST_F(Actions, TheShareAndSettingsIconsSayNotYetImplemented) {
     const int y = s().screen().height / 2 + 64 * row.pitches;
     auto bar = actions::slide_bar_in(s(), y);
     ASSERT_TRUE(bar) << bar.error();
-    std::this_thread::sleep_for(500ms);
     s().input().click_at({bar->rect.x + 24, y});
     auto box = wait_for_box(s(), slatebar::kTitle);
     ASSERT_TRUE(box) << box.error();
     EXPECT_EQ(seen(*box), (BoxSeen{"Slatebar", "Not yet implemented", {"OK"}, false}));
+    // Answered, the box hands the activation on, so the next icon is
+    // reached with the pointer alone.
     ASSERT_TRUE(answer_box(s(), *box, Answer::Ok));
-    // The closed box leaves the program's hidden application window
-    // active, and the bar ignores the edge while it is; a person clicks
-    // back into the page first.
-    s().input().click_at({s().screen().width / 2, s().screen().height / 2});
   }
   EXPECT_TRUE(started->process->running());
 }
@@ -99,12 +96,19 @@ TEST_F(Actions, TheShareAndSettingsIconsSayNotYetImplemented) {
 TEST_F(Actions, ExitWithASplashOpenEndsTheProgramWithExitCodeZero) {
   auto started = slatebar::start(s(), "actions-exit");
   ASSERT_TRUE(started) << started.error();
-  ASSERT_TRUE(actions::choose(s(), actions::kAbout));
-  ASSERT_TRUE(wait_until(15s, [&] { return actions::visible_titled(s(), "FormSplash"); })) << "no splash";
-
-  auto menu = actions::open_context_menu(s());
-  ASSERT_TRUE(menu) << menu.error();
-  EXPECT_TRUE(actions::visible_titled(s(), "FormSplash")) << "the splash went before Exit was chosen";
+  // The splash closes by itself after about four seconds; when the menu
+  // took longer than that to open on a loaded machine, Escape closes it and
+  // About is chosen again.
+  bool splash_under_menu = false;
+  for (int attempt = 0; attempt < 3 && !splash_under_menu; ++attempt) {
+    if (attempt > 0) s().input().tap(XK_Escape);
+    ASSERT_TRUE(actions::choose(s(), actions::kAbout));
+    ASSERT_TRUE(wait_until(15s, [&] { return actions::visible_titled(s(), "FormSplash"); })) << "no splash";
+    auto menu = actions::open_context_menu(s());
+    ASSERT_TRUE(menu) << menu.error();
+    splash_under_menu = static_cast<bool>(actions::visible_titled(s(), "FormSplash"));
+  }
+  ASSERT_TRUE(splash_under_menu) << "the splash went before the menu opened, three times";
   for (KeySymbol k : actions::kExit) s().input().tap(k);
   const auto status = started->process->wait_exit(30s);
   ASSERT_TRUE(status) << "the program runs on after Exit";

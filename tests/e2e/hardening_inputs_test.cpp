@@ -114,12 +114,7 @@ class BadInputs : public E2eTest {
   // No), and checks that the program is still there with its bar and a
   // bounded memory, then that it ends with 0 when asked.
   std::vector<BoxSeen> start_and_end(const fs::path& folder) {
-    // The boxes about damaged pictures come while the welcome screen, a
-    // topmost form, is up, and stand behind it: a fault of the program
-    // that is mended separately; until then they are let through.
-    BoxPolicy policy = startup_policy();
-    policy.stacking = Stacking::BehindTopmostKnown;
-    auto started = slatebar::start_in(s(), folder, policy);
+    auto started = slatebar::start_in(s(), folder, startup_policy());
     EXPECT_TRUE(started) << started.error();
     if (!started) return {};
     WineProcess& process = *started->process;

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <thread>
 
-#include "actions_menu.h"
+#include "e2e/actions_menu.h"
 #include "e2e/message_boxes.h"
 #include "e2e/slatebar.h"
 #include "e2e/wait.h"
@@ -58,9 +58,7 @@ class Modal : public E2eTest {
   std::expected<Dialog, std::string> share_box() {
     auto in = actions::slide_bar_in(s());
     if (!in) return std::unexpected(in.error());
-    // The icons fly in to the bar's left edge; Share sits one pitch above
-    // the centre icon.
-    std::this_thread::sleep_for(500ms);
+    // Share sits one pitch above the centre icon.
     s().input().click_at({in->rect.x + 24, h() / 2 - 64});
     return wait_for_box(s(), slatebar::kTitle);
   }

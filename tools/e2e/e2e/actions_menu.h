@@ -33,9 +33,29 @@ inline const std::vector<KeySymbol> kExit = {XK_x};
 using slatebar::all_visible_titled;
 using slatebar::visible_titled;
 
+// The bar's icons are drawn on it and no longer move: two looks a little
+// apart show the same pixels, and some of them are the icons' white.
+inline bool icons_settled(Session& s, Rect bar) {
+  std::optional<Screenshot> last;
+  return wait_until(10s, [&] {
+    auto shot = s.screenshot();
+    if (!shot) return false;
+    const bool drawn = shot->fraction(bar, near_white) >= 0.03;
+    const bool still = last && shot->same_as(*last, bar, 0) == 1.0;
+    last = std::move(*shot);
+    if (!(drawn && still)) std::this_thread::sleep_for(150ms);
+    return drawn && still;
+  });
+}
+
+// What a person waits for before moving onto the bar: the bar alone (to
+// open its context menu), or its icons too (to click one).
+enum class BarWith { Icons, NoIcons };
+
 // The bar slid wholly onto the screen, the pointer resting on it at
 // height `y` (by default a little above the middle, between icons).
-inline std::expected<WinWindow, std::string> slide_bar_in(Session& s, std::optional<int> at_y = {}) {
+inline std::expected<WinWindow, std::string> slide_bar_in(Session& s, std::optional<int> at_y = {},
+                                                          BarWith with = BarWith::Icons) {
   const int w = s.screen().width;
   const int y = at_y.value_or(s.screen().height / 2 - 100);
   s.input().move_to({w - 1, y});
@@ -52,15 +72,21 @@ inline std::expected<WinWindow, std::string> slide_bar_in(Session& s, std::optio
     return std::unexpected("the icon bar did not slide in; the foreground window is " +
                            (fg ? fg->class_name + " '" + fg->title + "'" : std::string("none")));
   }
+  // A person waits, the pointer still on the edge, until the icons have
+  // flown in and stand still: the fly-in starts on the pointer watch's tick
+  // after the bar is in, and only while the pointer rests on the edge.
+  if (with == BarWith::Icons && !icons_settled(s, bar->rect)) {
+    return std::unexpected("the bar's icons did not fly in; " + s.record("icons-not-in").string());
+  }
   // Off the last column, still on the bar: it stays in while the pointer
-  // is not left of it. Its icons are still flying in.
+  // is not left of it.
   s.input().move_to({bar->rect.x + kBarWidth / 2, y});
   return *bar;
 }
 
 // The context menu open at the pointer, on the bar.
 inline std::expected<WinWindow, std::string> open_context_menu(Session& s) {
-  auto bar = slide_bar_in(s);
+  auto bar = slide_bar_in(s, {}, BarWith::NoIcons);
   if (!bar) return std::unexpected(bar.error());
   std::this_thread::sleep_for(200ms);
   s.input().click(Button::Right);

@@ -62,10 +62,10 @@ bool overlaps(const Rect& a, const Rect& b) {
 constexpr double kFaceShare = 0.4;
 
 // Waits for the box to be seen; on a miss, why not.
-std::optional<std::string> wait_seen(Session& session, const Dialog& box, Stacking stacking) {
+std::optional<std::string> wait_seen(Session& session, const Dialog& box) {
   using namespace std::chrono_literals;
   std::optional<std::string> why;
-  wait_until(5s, [&] { return !(why = unseen(session, box, stacking)); }, 200ms);
+  wait_until(5s, [&] { return !(why = unseen(session, box)); }, 200ms);
   return why;
 }
 
@@ -113,7 +113,7 @@ std::expected<Dialog, std::string> wait_for_box(Session& session, std::string_vi
                          (last_error.empty() ? "" : " (" + last_error + ")"));
 }
 
-std::optional<std::string> unseen(Session& session, const Dialog& box, Stacking stacking) {
+std::optional<std::string> unseen(Session& session, const Dialog& box) {
   auto list = session.windows();
   if (!list) return list.error();
   const auto self = list->by_hwnd(box.hwnd);
@@ -122,11 +122,6 @@ std::optional<std::string> unseen(Session& session, const Dialog& box, Stacking 
   for (std::size_t i = 0; i < *at; ++i) {
     const WinWindow& w = list->windows[i];
     if (w.visible && w.pid == self->pid && overlaps(w.rect, box.rect)) {
-      if (stacking == Stacking::BehindTopmostKnown && w.topmost() && !self->topmost()) {
-        std::fprintf(stderr, "[ BOX      ] \"%s\" stands behind the topmost \"%s\" (known; let through)\n",
-                     box.caption.c_str(), w.title.c_str());
-        continue;
-      }
       std::ostringstream why;
       why << "behind its program's window " << w;
       return why.str();
@@ -143,15 +138,14 @@ std::optional<std::string> unseen(Session& session, const Dialog& box, Stacking 
   return std::nullopt;
 }
 
-std::expected<void, std::string> answer_box(Session& session, const Dialog& box, Answer answer, AnswerBy by,
-                                            Stacking stacking) {
+std::expected<void, std::string> answer_box(Session& session, const Dialog& box, Answer answer, AnswerBy by) {
   const auto button = button_for(box, answer);
   if (!button) {
     std::ostringstream why;
     why << "the box has no button " << label_of(answer) << ": " << box;
     return std::unexpected(why.str());
   }
-  if (auto why = wait_seen(session, box, stacking)) {
+  if (auto why = wait_seen(session, box)) {
     return failed(session, box, "a person cannot see the box (" + *why + ")");
   }
   auto gone = [&](std::chrono::milliseconds within) {
@@ -177,7 +171,7 @@ std::expected<void, std::string> answer_box(Session& session, const Dialog& box,
     if (attempt > 0) {
       std::fprintf(stderr, "[ BOX      ] \"%s\" still up after a click on %s; once more\n", box.caption.c_str(),
                    label_of(answer).data());
-      if (auto why = wait_seen(session, box, stacking)) {
+      if (auto why = wait_seen(session, box)) {
         return failed(session, box, "the box went out of sight (" + *why + ")");
       }
     }
@@ -215,7 +209,7 @@ std::expected<std::vector<BoxSeen>, std::string> answer_boxes(Session& session, 
         for (const Dialog& d : *up) {
           if (d.buttons().empty()) return false;  // still being built
           boxes.push_back(seen(d));
-          auto answered = answer_box(session, d, policy.answer_for(d), AnswerBy::Click, policy.stacking);
+          auto answered = answer_box(session, d, policy.answer_for(d), AnswerBy::Click);
           if (!answered) failure = answered.error();
           return false;
         }

@@ -24,13 +24,6 @@ namespace e2e {
 
 enum class Answer { Ok, Yes, No, Cancel };
 enum class AnswerBy { Key, Click };
-// Where a box must stand. The program shows some boxes while one of its
-// topmost full-screen forms is up, and those stand behind it in the window
-// manager's order (Wine draws them in front all the same; Windows would
-// not): a fault of the program, mended separately. Until then the group
-// that meets it says so with BehindTopmostKnown, which lets such a box
-// through with a logged line; every other group stays strict.
-enum class Stacking { InFront, BehindTopmostKnown };
 
 // A box with this caption (any caption when empty), once it is up.
 std::expected<Dialog, std::string> wait_for_box(Session& session, std::string_view caption,
@@ -40,7 +33,7 @@ std::expected<Dialog, std::string> wait_for_box(Session& session, std::string_vi
 // must stand in front of every visible window of its process that it
 // overlaps (z-order from the window list), and its rectangle on the
 // screen must show mostly its own face colour.
-std::optional<std::string> unseen(Session& session, const Dialog& box, Stacking stacking = Stacking::InFront);
+std::optional<std::string> unseen(Session& session, const Dialog& box);
 
 // Answers once the box is seen and waits until it has gone. By click: the
 // pointer on the button where it is drawn. By key: only while the box is
@@ -48,7 +41,7 @@ std::optional<std::string> unseen(Session& session, const Dialog& box, Stacking 
 // Yes and No, Escape for Cancel. A box left up is clicked once more, as a
 // person would.
 std::expected<void, std::string> answer_box(Session& session, const Dialog& box, Answer answer,
-                                            AnswerBy by = AnswerBy::Click, Stacking stacking = Stacking::InFront);
+                                            AnswerBy by = AnswerBy::Click);
 
 // What a box said, for comparing a run's boxes with a table.
 struct BoxSeen {
@@ -65,7 +58,6 @@ BoxSeen seen(const Dialog& box);
 // first button's answer (OK, or Yes).
 struct BoxPolicy {
   std::vector<std::pair<std::string, Answer>> answers;
-  Stacking stacking = Stacking::InFront;
   Answer answer_for(const Dialog& box) const;
 };
 

@@ -88,7 +88,6 @@ std::expected<void, std::string> frame_from_start(Context& context) {
   for (int attempt = 0; attempt < 3 && !opened; ++attempt) {
     auto bar = e2e::actions::slide_bar_in(session, centre);
     if (!bar) return std::unexpected(bar.error());
-    std::this_thread::sleep_for(400ms);  // the icons fly in
     session.input().click_at({bar->rect.x + e2e::actions::kBarWidth / 2, centre});
     opened = e2e::wait_until(5s, frame_open);
   }
@@ -110,7 +109,6 @@ std::expected<void, std::string> not_yet_implemented(Context& context) {
   const int share_y = session.screen().height / 2 - 64;
   auto bar = e2e::actions::slide_bar_in(session, share_y);
   if (!bar) return std::unexpected(bar.error());
-  std::this_thread::sleep_for(400ms);  // the icons fly in
   session.input().click_at({bar->rect.x + e2e::actions::kBarWidth / 2, share_y});
   auto box = e2e::wait_for_box(session, e2e::slatebar::kTitle);
   if (!box) return std::unexpected(box.error());
