@@ -168,7 +168,9 @@ TEST(MenuHandOver, TopmostWindowsOfOursStepDownWhileAnotherProgramIsActive) {
        {"TopC", "TopB", "TopA", "frmMenu", "frmClock", "Editor", "Application"},
        // behind every topmost window, in their order, the bar alone on top
        {"frmMenu", "frmClock", "TopC", "TopB", "TopA", "Editor", "Application"},
-       {"TopC", "TopB", "TopA", "frmMenu", "frmClock", "Editor", "Application"}},
+       // the bar raised by its activation brings its owner, the application
+       // window, to the top of the ordinary band
+       {"TopC", "TopB", "TopA", "frmMenu", "frmClock", "Application", "Editor"}},
       {"another program's topmost window among ours stays where it is",
        false,
        {{"TopA", true, true}, {"Pinned", false, true}, {"TopB", true, true}, {"TopC", true, true}},
@@ -176,13 +178,13 @@ TEST(MenuHandOver, TopmostWindowsOfOursStepDownWhileAnotherProgramIsActive) {
        {"Pinned", "frmMenu", "frmClock", "TopC", "TopB", "TopA", "Editor", "Application"},
        // the bar, raised by its activation, goes back in front of the
        // other program's window
-       {"TopC", "TopB", "TopA", "frmMenu", "Pinned", "frmClock", "Editor", "Application"}},
+       {"TopC", "TopB", "TopA", "frmMenu", "Pinned", "frmClock", "Application", "Editor"}},
       {"the clock panel shown above the bar steps down too; ordinary windows of ours are left alone",
        true,
        {{"Plain", true, false}, {"TopA", true, true}, {"TopB", true, true}, {"TopC", true, true}},
-       {"frmClock", "TopC", "TopB", "TopA", "frmMenu", "Plain", "Editor", "Application"},
+       {"frmClock", "TopC", "TopB", "TopA", "frmMenu", "Plain", "Application", "Editor"},
        {"frmMenu", "frmClock", "TopC", "TopB", "TopA", "Editor", "Plain", "Application"},
-       {"frmClock", "TopC", "TopB", "TopA", "frmMenu", "Editor", "Plain", "Application"}},
+       {"frmClock", "TopC", "TopB", "TopA", "frmMenu", "Plain", "Application", "Editor"}},
   };
   for (const HandOver& row : rows) {
     SCOPED_TRACE(row.what);

@@ -91,7 +91,7 @@ TEST_F(LoopTest, PumpPendingFiresEachDueTimerOnceEvenWhenAHandlerSleeps) {
   EXPECT_EQ(ticks, (std::vector<sim::Millis>{10, 35}));
 }
 
-TEST_F(LoopTest, OneInstantDispatchesPostedThenInputThenTimersThenPaint) {
+TEST_F(LoopTest, OneInstantDispatchesPostedThenInputThenPaintThenTimers) {
   d.ShowWindow(w, plat::SW_SHOWNA);
   d.SetTimer(w, 7, 10);
   d.Sleep(10);
@@ -103,7 +103,7 @@ TEST_F(LoopTest, OneInstantDispatchesPostedThenInputThenTimersThenPaint) {
   d.pump_pending();
     // The press activates the window first, as a click does.
   EXPECT_EQ(events, (std::vector<std::string>{"w posted 1234", "w move 5,5", "w activate app", "w down L 5,5",
-                                              "w timer 7", "w paint"}));
+                                              "w paint", "w timer 7"}));
 }
 
 TEST_F(LoopTest, PumpOneWaitsForTheNextEventAndEndsAtTheDeadline) {

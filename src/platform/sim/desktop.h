@@ -317,6 +317,12 @@ class Desktop final : public plat::Platform {
   void set_bounds(HWND hwnd, const RECT& bounds);
   enum class OwnedWindows { Follow, Stay };
   void raise(HWND hwnd, OwnedWindows owned = OwnedWindows::Follow);
+  void raise_with_owned(HWND hwnd, OwnedWindows owned);
+  void raise_owners(HWND owner, std::size_t depth);
+  bool owned_by(HWND hwnd, HWND owner) const;
+  void make_topmost_with_owned(HWND hwnd);
+  // Owner chains are short; a bound keeps a cycle from hanging a test.
+  static constexpr std::size_t kOwnerChainLimit = 16;
   void sync_topmost(Window& w);
   void destroy_tree(HWND hwnd, bool explicit_call);
   void set_foreground(HWND hwnd, bool raise_it);

@@ -106,7 +106,8 @@ const Recording& Desktop::paint_now(HWND hwnd) {
 }
 
 // Win32's order at one instant: posted messages, then the quit, then
-// input, then timers, then paint.
+// input, then paint, then timers (GetMessage's Remarks; WM_TIMER is "a
+// low-priority message").
 Desktop::Step Desktop::step(std::uint64_t pump) {
   apply_due_script();
   if (!posted_.empty()) {
@@ -120,13 +121,13 @@ Desktop::Step Desktop::step(std::uint64_t pump) {
     deliver(*m);
     return Step::Dispatched;
   }
-  if (auto t = timers_.take_due(clock_.now(), pump)) {
-    if (Window* w = find(t->hwnd); w && w->sink) w->sink->on_timer(t->id);
-    return Step::Dispatched;
-  }
   if (HWND h = next_dirty(pump)) {
     if (Window* w = find(h)) w->painted_in_pump = pump;
     paint(h);
+    return Step::Dispatched;
+  }
+  if (auto t = timers_.take_due(clock_.now(), pump)) {
+    if (Window* w = find(t->hwnd); w && w->sink) w->sink->on_timer(t->id);
     return Step::Dispatched;
   }
   return Step::Idle;

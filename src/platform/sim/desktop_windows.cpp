@@ -107,7 +107,42 @@ void Desktop::set_visible(Window& w, bool visible) {
   }
 }
 
+// Without SWP_NOOWNERZORDER the owners come along: each goes to the top
+// of its band first, from the farthest one down, so that the window
+// raised ends in front of them, its owner right behind it (SetWindowPos,
+// SWP_NOOWNERZORDER: "Does not change the owner window's position").
 void Desktop::raise(HWND hwnd, OwnedWindows owned) {
+  const Window* w = find(hwnd);
+  if (!w) return;
+  if (owned == OwnedWindows::Follow && w->top_level()) raise_owners(w->owner, 0);
+  raise_with_owned(hwnd, owned);
+}
+
+void Desktop::raise_owners(HWND owner, std::size_t depth) {
+  const Window* o = find(owner);
+  if (!o || !o->top_level() || depth >= kOwnerChainLimit) return;
+  raise_owners(o->owner, depth + 1);
+  // The others of its band that stood in front of it go behind it, the
+  // nearest first, keeping their order: the same order as raising it and
+  // then its own windows again, and without a list (the pointer watch
+  // raises forms 40 times a second and must not allocate).
+  const bool band = z_.topmost(owner);
+  for (HWND h = z_.prev(owner); h && z_.topmost(h) == band;) {
+    const HWND in_front = z_.prev(h);
+    if (!owned_by(h, owner)) z_.place_after(h, owner);
+    h = in_front;
+  }
+}
+
+bool Desktop::owned_by(HWND hwnd, HWND owner) const {
+  std::size_t depth = 0;
+  for (const Window* w = find(hwnd); w && w->owner && depth < kOwnerChainLimit; w = find(w->owner), ++depth) {
+    if (w->owner == owner) return true;
+  }
+  return false;
+}
+
+void Desktop::raise_with_owned(HWND hwnd, OwnedWindows owned) {
   Window* w = find(hwnd);
   if (!w) return;
   if (w->top_level()) {
@@ -122,10 +157,31 @@ void Desktop::raise(HWND hwnd, OwnedWindows owned) {
       }
     }
     z_.to_top(hwnd);
-    for (auto it = in_front.rbegin(); it != in_front.rend(); ++it) raise(*it, owned);
+    for (auto it = in_front.rbegin(); it != in_front.rend(); ++it) raise_with_owned(*it, owned);
   } else if (Window* p = find(w->parent)) {
     std::erase(p->children, hwnd);
     p->children.insert(p->children.begin(), hwnd);
+  }
+}
+
+// "When a non-topmost window is made topmost, its owned windows are also
+// made topmost. Its owners, however, are not changed" (SetWindowPos,
+// Remarks). The owned ones go up after it, keeping their order, so they
+// stay in front of it.
+void Desktop::make_topmost_with_owned(HWND hwnd) {
+  const bool was_topmost = z_.topmost(hwnd);
+  z_.make_topmost(hwnd);
+  if (was_topmost) return;
+  // From the back, each goes in front of those moved before it; windows
+  // already moved are topmost and passed over.
+  for (HWND h = z_.last(); h;) {
+    const HWND in_front = z_.prev(h);
+    const Window* o = find(h);
+    if (o && o->owner == hwnd && !z_.topmost(h)) {
+      make_topmost_with_owned(h);
+      if (Window* moved = find(h)) sync_topmost(*moved);
+    }
+    h = in_front;
   }
 }
 
@@ -138,7 +194,7 @@ void Desktop::sync_topmost(Window& w) {
   }
 }
 
-// SW_SHOW and SW_SHOWNA do nothing to a window that is already visible;
+// SW_SHOW does nothing to a window that is already visible; SW_SHOWNA,
 // SW_SHOWNORMAL and SW_SHOWNOACTIVATE raise it to the top of its band
 // again (and SW_SHOWNORMAL activates it).
 BOOL Desktop::ShowWindow(HWND hwnd, int cmd) {
@@ -160,8 +216,6 @@ BOOL Desktop::ShowWindow(HWND hwnd, int cmd) {
       if (!child) set_foreground(hwnd, true);
       break;
     case plat::SW_SHOWNA:
-      set_visible(*w, true);
-      break;
     case plat::SW_SHOWNOACTIVATE:
       set_visible(*w, true);
       if (!child) raise(hwnd);
@@ -230,7 +284,7 @@ BOOL Desktop::SetWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, 
   if (!(flags & plat::SWP_NOZORDER)) {
     if (w->top_level()) {
       if (after == plat::HWND_TOPMOST) {
-        z_.make_topmost(hwnd);
+        make_topmost_with_owned(hwnd);
       } else if (after == plat::HWND_NOTOPMOST) {
         z_.make_notopmost(hwnd);
       } else if (after == plat::HWND_TOP) {
