@@ -36,13 +36,12 @@ std::vector<char> read_all(const fs::path& p) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The top-left corner of the shipped lock-screen picture as a screenshot
-// of that size would hold it, decoded by ImageMagick rather than by the
-// program's own decoder.
-std::expected<Screenshot, std::string> logon_picture(ScreenSize size) {
-  const fs::path jpg = paths::dist_dir() / "pics" / "logon.jpg";
-  const std::string command = "/usr/bin/convert '" + jpg.string() + "' -crop " + std::to_string(size.width) + "x" +
-                              std::to_string(size.height) + "+0+0 -depth 8 rgb:-";
+// A picture as a screenshot of `size` would hold it, decoded (and made
+// into that size by `operations`) by ImageMagick rather than by the
+// program's own code.
+std::expected<Screenshot, std::string> converted(const fs::path& picture, const std::string& operations,
+                                                 ScreenSize size) {
+  const std::string command = "/usr/bin/convert '" + picture.string() + "' " + operations + " -depth 8 rgb:-";
   FILE* pipe = ::popen(command.c_str(), "r");
   if (!pipe) return std::unexpected("cannot run " + command);
   std::vector<Rgb> pixels(static_cast<std::size_t>(size.width) * size.height);
@@ -50,6 +49,37 @@ std::expected<Screenshot, std::string> logon_picture(ScreenSize size) {
   ::pclose(pipe);
   if (got != pixels.size()) return std::unexpected("short output from " + command);
   return Screenshot(size.width, size.height, std::move(pixels));
+}
+
+std::string size_text(ScreenSize size) { return std::to_string(size.width) + "x" + std::to_string(size.height); }
+
+// The top-left corner of the shipped lock-screen picture on a black form,
+// at natural size.
+std::expected<Screenshot, std::string> logon_picture(ScreenSize size) {
+  return converted(paths::dist_dir() / "pics" / "logon.jpg",
+                   "-crop " + size_text(size) + "+0+0 +repage -background black -extent " + size_text(size), size);
+}
+
+// The welcome screen's background stretched to the screen.
+std::expected<Screenshot, std::string> welcome_background(ScreenSize size) {
+  return converted(paths::source_dir() / "resources" / "pictures" / "welcome_bg.jpg",
+                   "-resize " + size_text(size) + "!", size);
+}
+
+// Means of 64-pixel squares of `area`, away from its edges, as near to
+// the expected picture's as the lock screen's own test allows.
+::testing::AssertionResult same_patches(const Screenshot& shot, const Screenshot& expected, Rect area) {
+  for (int y = area.y; y + 64 <= area.y + area.height; y += 80) {
+    for (int x = area.x; x + 64 <= area.x + area.width; x += 120) {
+      const Rect patch{x, y, 64, 64};
+      const Rgb seen = shot.mean(patch), want = expected.mean(patch);
+      if (!near(seen, want, 20)) {
+        return ::testing::AssertionFailure() << "at " << patch << " the screen has " << seen << ", the picture "
+                                             << want;
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
 }
 
 class Lock : public E2eTest {
@@ -85,18 +115,7 @@ class Lock : public E2eTest {
   ::testing::AssertionResult shows_logon_picture(const Screenshot& shot) {
     auto expected = logon_picture(s().screen());
     if (!expected) return ::testing::AssertionFailure() << expected.error();
-    const int w = s().screen().width;
-    for (int y = 0; y + 64 <= 320; y += 80) {
-      for (int x = 0; x + 64 <= w - 96; x += 120) {
-        const Rect patch{x, y, 64, 64};
-        const Rgb seen = shot.mean(patch), want = expected->mean(patch);
-        if (!near(seen, want, 20)) {
-          return ::testing::AssertionFailure() << "at " << patch << " the screen has " << seen << ", the picture "
-                                               << want;
-        }
-      }
-    }
-    return ::testing::AssertionSuccess();
+    return same_patches(shot, *expected, {0, 0, s().screen().width - 96, 320});
   }
 
   void drag_up(int distance) { slatebar::drag_lock_screen(s(), distance); }
@@ -216,6 +235,45 @@ TEST_F(Lock, ADragOf100SpringsBack) {
   auto shot = s().screenshot();
   ASSERT_TRUE(shot) << shot.error();
   EXPECT_TRUE(shows_logon_picture(*shot));
+}
+
+// On a screen larger than both pictures: the lock picture at natural size
+// in the corner, black beyond it, and, while a drag holds the lock screen
+// up, the welcome screen's background grown to the screen below it.
+TEST_F(Lock, ALargerScreenShowsBothPicturesAtTheirPlaces) {
+  ASSERT_TRUE(resize({2560, 1440, 24}));
+  auto started = slatebar::start(s(), "lock-large");
+  ASSERT_TRUE(started) << started.error();
+  ASSERT_TRUE(wait_until(10s, [&] { return window_titled("frmLogon").has_value(); }));
+  std::this_thread::sleep_for(1500ms);
+  auto shot = s().screenshot();
+  ASSERT_TRUE(shot) << shot.error();
+  EXPECT_TRUE(shows_logon_picture(*shot));
+
+  const ScreenSize size = s().screen();
+  auto background = welcome_background(size);
+  ASSERT_TRUE(background) << background.error();
+  // The screen follows the pointer from where the band was pressed, so a
+  // drag of 600 from 100 above the bottom leaves it 444 pixels up; the
+  // shot waits until X shows it at least 300 up, as the drag loop may lag.
+  std::expected<Screenshot, std::string> uncovered = std::unexpected("the lock screen never went 300 up");
+  int uncovered_rows = 0;
+  slatebar::drag_lock_screen(s(), 600, 100, [&] {
+    auto up = wait_until(5s, [&]() -> std::optional<int> {
+      for (const XWindowInfo& w : s().x_windows()) {
+        if (w.title == "frmLogon" && w.mapped && w.rect.y <= -300) return -w.rect.y;
+      }
+      return std::nullopt;
+    });
+    if (!up) return;
+    std::this_thread::sleep_for(300ms);
+    uncovered_rows = *up;
+    uncovered = s().screenshot();
+  });
+  ASSERT_TRUE(uncovered) << uncovered.error();
+  EXPECT_TRUE(same_patches(*uncovered, *background,
+                           {0, size.height - uncovered_rows + 8, size.width - 96, uncovered_rows - 16}))
+      << s().record("lock-large-welcome").string();
 }
 
 TEST_F(Lock, WithoutAnyPictureItAsksComplainsAndStillComesUp) {

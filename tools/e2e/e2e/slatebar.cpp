@@ -137,7 +137,7 @@ std::optional<WinWindow> visible_titled(Session& session, std::string_view title
 
 bool shown(Session& session, std::string_view title) { return visible_titled(session, title).has_value(); }
 
-void drag_lock_screen(Session& session, int distance, int from_bottom) {
+void drag_lock_screen(Session& session, int distance, int from_bottom, const std::function<void()>& while_held) {
   using namespace std::chrono_literals;
   const ScreenSize size = session.screen();
   const Point from{size.width / 2, size.height - from_bottom};
@@ -150,6 +150,7 @@ void drag_lock_screen(Session& session, int distance, int from_bottom) {
     std::this_thread::sleep_for(30ms);
   }
   std::this_thread::sleep_for(300ms);
+  if (while_held) while_held();
 }
 
 std::expected<void, std::string> unlock(Session& session) {

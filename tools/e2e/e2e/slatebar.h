@@ -6,6 +6,7 @@
 #include <chrono>
 #include <expected>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -76,7 +77,9 @@ bool shown(Session& session, std::string_view title);
 // starting `from_bottom` pixels above the screen's bottom edge: moves in
 // small steps with time for the tracking loop's polls between them, and
 // a pause before the release so that its last poll has seen the last place.
-void drag_lock_screen(Session& session, int distance, int from_bottom = 100);
+// `while_held` runs there, with the screen pushed up and the button down.
+void drag_lock_screen(Session& session, int distance, int from_bottom = 100,
+                      const std::function<void()>& while_held = {});
 
 // The lock screen, if it is up, pushed 300 pixels up and away as a person
 // does; then waits until it and the welcome screen behind it have gone.
