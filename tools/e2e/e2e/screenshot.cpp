@@ -31,10 +31,27 @@ struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
+struct PipeCloser {
+  void operator()(std::FILE* f) const { ::pclose(f); }
+};
+
 }  // namespace
 
 bool near(Rgb a, Rgb b, int tolerance) {
   return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
+}
+
+std::expected<Screenshot, std::string> Screenshot::decode(const std::filesystem::path& picture,
+                                                         const std::string& operations, ScreenSize size,
+                                                         Point origin) {
+  const std::string command = "/usr/bin/convert '" + picture.string() + "' " + operations + " -depth 8 rgb:-";
+  std::unique_ptr<std::FILE, PipeCloser> pipe(::popen(command.c_str(), "r"));
+  if (!pipe) return std::unexpected("cannot run " + command);
+  std::vector<Rgb> pixels(static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height));
+  static_assert(sizeof(Rgb) == 3);
+  const std::size_t got = std::fread(pixels.data(), 3, pixels.size(), pipe.get());
+  if (got != pixels.size()) return std::unexpected("short output from " + command);
+  return Screenshot(size.width, size.height, std::move(pixels), origin);
 }
 
 Screenshot::Screenshot(int width, int height, std::vector<Rgb> pixels, Point origin)

@@ -19,6 +19,13 @@ class Screenshot {
  public:
   static std::expected<Screenshot, std::string> capture(const XConnection& x);
   static std::expected<Screenshot, std::string> capture(const XConnection& x, Rect area);
+  // A picture file as a screenshot of `size` with its top-left at
+  // `origin` would hold it: decoded by ImageMagick rather than by the
+  // program's own code, and made into that size by `operations`
+  // (ImageMagick's options, such as a crop or a resize).
+  static std::expected<Screenshot, std::string> decode(const std::filesystem::path& picture,
+                                                       const std::string& operations, ScreenSize size,
+                                                       Point origin = {});
   Screenshot(int width, int height, std::vector<Rgb> pixels, Point origin = {});
 
   int width() const { return width_; }
