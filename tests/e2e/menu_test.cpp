@@ -9,9 +9,11 @@
 #include <X11/keysym.h>
 
 #include <cstdio>
+#include <expected>
 #include <string>
 #include <vector>
 
+#include "e2e/paths.h"
 #include "e2e/slatebar.h"
 #include "e2e/wait.h"
 #include "e2e_test.h"
@@ -26,6 +28,8 @@ constexpr Point kPanelAt{211, 467};
 // The design's client area; the panel's outer size adds Wine's frame.
 constexpr int kPanelWidth = 460, kPanelHeight = 143;
 constexpr Rgb kBeneathColour{0x20, 0x60, 0xC0};
+// The bar's icons top to bottom, by the names of their design pictures.
+const std::vector<std::string> kIconPictures = {"search", "share", "start", "connect", "settings"};
 
 class Bar : public E2eTest {
  protected:
@@ -52,6 +56,34 @@ class Bar : public E2eTest {
     auto open = slatebar::unlock_started(s());
     if (!open) return ::testing::AssertionFailure() << open.error();
     return ::testing::AssertionSuccess();
+  }
+
+  // The icons' design pictures, decoded apart from the program, in the
+  // order of kIconPictures.
+  static std::expected<std::vector<Screenshot>, std::string> icon_pictures() {
+    std::vector<Screenshot> out;
+    for (const std::string& name : kIconPictures) {
+      auto picture = Screenshot::decode(paths::source_dir() / "resources" / "pictures" / (name + ".jpg"), "", {48, 48});
+      if (!picture) return std::unexpected(picture.error());
+      out.push_back(std::move(*picture));
+    }
+    return out;
+  }
+
+  // Which picture each icon box shows, top to bottom: the name of the one
+  // picture that nearly every pixel of the box matches, or "none". The
+  // pictures share about 80 % of their pixels with each other (white
+  // glyphs on black), so a box matches at most one of them.
+  std::vector<std::string> icons_shown(const Screenshot& shot, const std::vector<Screenshot>& pictures) {
+    std::vector<std::string> out;
+    for (const Rect& box : icon_boxes()) {
+      std::string seen = "none";
+      for (std::size_t i = 0; i < pictures.size(); ++i) {
+        if (shot.same_as(pictures[i].placed_at({box.x, box.y}), box) > 0.95) seen = kIconPictures[i];
+      }
+      out.push_back(seen);
+    }
+    return out;
   }
 
   bool bar_in(const Screenshot& shot) {
@@ -123,6 +155,17 @@ void Bar::slide_in_and_out() {
   const auto in_ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count();
   ASSERT_TRUE(in) << "the bar and its icons did not come in";
   std::printf("bar in with its icons and the panel after %lld ms at %dx%d\n", static_cast<long long>(in_ms), w(), h());
+
+  // Each icon at its place shows its own picture, once they have flown in.
+  auto pictures = icon_pictures();
+  ASSERT_TRUE(pictures) << pictures.error();
+  std::vector<std::string> icons;
+  wait_until(10s, [&] {
+    auto now = s().screenshot();
+    icons = now ? icons_shown(*now, *pictures) : std::vector<std::string>{now.error()};
+    return icons == kIconPictures;
+  });
+  EXPECT_EQ(icons, kIconPictures) << s().record("bar-icons").string();
   std::this_thread::sleep_for(300ms);
   auto shot = s().screenshot();
   ASSERT_TRUE(shot) << shot.error();

@@ -33,6 +33,9 @@ class Screenshot {
   // Where the top-left pixel sits on the screen.
   Point origin() const { return origin_; }
   Rect bounds() const { return {origin_.x, origin_.y, width_, height_}; }
+  // The same pixels with their top-left at `origin`: a picture laid where
+  // the screen should show it, for same_as.
+  Screenshot placed_at(Point origin) const { return Screenshot(width_, height_, pixels_, origin); }
 
   // A pixel by screen coordinates; black outside the captured area.
   Rgb at(Point screen) const;
