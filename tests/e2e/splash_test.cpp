@@ -1,7 +1,8 @@
 // The About splash under Wine: chosen from the bar's context menu it comes
 // up centred at the picture's size, with the picture's own pixels
 // premultiplied once (the white border where the artwork has it, soft
-// edges not darkened), and goes about four seconds later or at a key.
+// edges not darkened), follows a drag by its body, and goes about four
+// seconds later or at a key.
 #include <png.h>
 
 #include <chrono>
