@@ -133,7 +133,7 @@ TEST_F(RoutingTest, APopupMenuTakesTheCaptureAndAnswersFromTheScript) {
   EXPECT_EQ(d.TrackPopupMenu(hbase, items, 10, 20), std::optional<std::size_t>(4));
   EXPECT_EQ(d.GetCapture(), 0u);
   EXPECT_EQ(d.TrackPopupMenu(hbase, items, 10, 20), std::nullopt) << "a separator cannot be chosen";
-  EXPECT_EQ(d.TrackPopupMenu(hbase, items, 10, 20), std::nullopt) << "unscripted: dismissed";
+  EXPECT_EQ(d.recorded().TrackPopupMenu(hbase, items, 10, 20), std::nullopt) << "unscripted: dismissed";
   EXPECT_EQ(d.events().back(), "TrackPopupMenu Base 10,20 [About...|-|Lock|-|E&xit] -> none");
 }
 

@@ -210,17 +210,19 @@ TEST(SimLog, EntriesReadAsTheCallsWereMade) {
   p.name = "frmMenu";
   const HWND w = d.create_window(p, nullptr);
   d.log().clear();
-  d.ShowWindow(w, SW_SHOWNOACTIVATE);
-  d.SetWindowPos(w, HWND_TOPMOST, 976, 0, 48, 768, SWP_NOACTIVATE);
-  d.SetWindowPos(w, 0, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-  d.SetWindowLongA(w, GWL_EXSTYLE, static_cast<LONG>(WS_EX_LAYERED | WS_EX_TOOLWINDOW));
-  d.SetLayeredWindowAttributes(w, 0, 128, LWA_ALPHA);
-  d.MessageBoxA(w, "There were errors.\r\nSecond", "Slatebar", MB_OK | MB_ICONWARNING);
-  d.WinExec("control.exe userpasswords", 1);
-  d.Sleep(500);
-  d.GetFileAttributesA("C:\\Program Files\\Slatebar\\pics");
-  d.CreateDirectoryA("C:\\Program Files\\Slatebar\\pics");
-  d.SwitchToThisWindow(w, sim::TRUE);
+  // Through the recorder, as the program calls the desktop.
+  plat::Platform& os = d.recorded();
+  os.ShowWindow(w, SW_SHOWNOACTIVATE);
+  os.SetWindowPos(w, HWND_TOPMOST, 976, 0, 48, 768, SWP_NOACTIVATE);
+  os.SetWindowPos(w, 0, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  os.SetWindowLongA(w, GWL_EXSTYLE, static_cast<LONG>(WS_EX_LAYERED | WS_EX_TOOLWINDOW));
+  os.SetLayeredWindowAttributes(w, 0, 128, LWA_ALPHA);
+  os.MessageBoxA(w, "There were errors.\r\nSecond", "Slatebar", MB_OK | MB_ICONWARNING);
+  os.WinExec("control.exe userpasswords", 1);
+  os.Sleep(500);
+  os.GetFileAttributesA("C:\\Program Files\\Slatebar\\pics");
+  os.CreateDirectoryA("C:\\Program Files\\Slatebar\\pics");
+  os.SwitchToThisWindow(w, sim::TRUE);
   const std::vector<std::string> expected = {
       "ShowWindow frmMenu SW_SHOWNOACTIVATE",
       "SetWindowPos frmMenu HWND_TOPMOST 976,0 48x768 SWP_NOACTIVATE",

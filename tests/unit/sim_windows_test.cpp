@@ -124,7 +124,7 @@ TEST(SimWindows, DestroyingAnOwnerDestroysWhatItOwnsFirst) {
   p.name = "frmClock";
   d.create_window(p, nullptr);
   d.log().clear();
-  EXPECT_TRUE(d.DestroyWindow(app));
+  EXPECT_TRUE(d.recorded().DestroyWindow(app));
   EXPECT_EQ(d.events(), (std::vector<std::string>{"DestroyWindow Application", "destroyed frmClock", "destroyed frmMenu"}));
   EXPECT_FALSE(d.DestroyWindow(menu));
   EXPECT_EQ(d.GetLastError(), sim::ERROR_INVALID_WINDOW_HANDLE);

@@ -28,13 +28,13 @@ Desktop::~Desktop() {
 Desktop* Desktop::current() { return newest; }
 
 void Desktop::install() {
-  plat::set_os(this);
+  plat::set_os(&recorder_);
   installed_ = true;
 }
 
 std::optional<int> Desktop::exit_code() const {
-  if (!quit_posted_) return std::nullopt;
-  return exit_code_;
+  if (!queue_.quit_posted()) return std::nullopt;
+  return queue_.exit_code();
 }
 
 void Desktop::set_screen_size(int width, int height) {
@@ -67,14 +67,6 @@ std::string Desktop::name_of(HWND hwnd) const {
   if (hwnd == kDesktopWindow) return "desktop";
   if (const Window* w = find(hwnd)) return w->name;
   return hex32(static_cast<std::uint32_t>(hwnd));
-}
-
-std::string Desktop::after_name(HWND insert_after) const {
-  if (insert_after == plat::HWND_TOP) return "HWND_TOP";
-  if (insert_after == plat::HWND_BOTTOM) return "HWND_BOTTOM";
-  if (insert_after == plat::HWND_TOPMOST) return "HWND_TOPMOST";
-  if (insert_after == plat::HWND_NOTOPMOST) return "HWND_NOTOPMOST";
-  return name_of(insert_after);
 }
 
 std::vector<HWND> Desktop::z_order(Windows which) const {
@@ -115,7 +107,7 @@ HWND Desktop::add_foreign_window(const ForeignWindow& params) {
 void Desktop::close_foreign_window(HWND hwnd) {
   const Window* w = find(hwnd);
   if (!w || w->ours()) throw std::invalid_argument("not a foreign window: " + name_of(hwnd));
-  destroy_tree(hwnd, false);
+  destroy_tree(hwnd);
 }
 
 }  // namespace sim

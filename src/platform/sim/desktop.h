@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/activation.h"
+#include "platform/sim/capture.h"
 #include "platform/sim/clock.h"
 #include "platform/sim/dialogs.h"
 #include "platform/sim/event_log.h"
@@ -24,7 +26,10 @@
 #include "platform/sim/file_system.h"
 #include "platform/sim/frame_metrics.h"
 #include "platform/sim/input.h"
+#include "platform/sim/message_hook.h"
+#include "platform/sim/message_queue.h"
 #include "platform/sim/modules.h"
+#include "platform/sim/recorder.h"
 #include "platform/sim/registry.h"
 #include "platform/sim/resources.h"
 #include "platform/sim/text.h"
@@ -71,8 +76,12 @@ class Desktop final : public plat::Platform {
   // The newest desktop alive, for fakes registered as C functions (the
   // compositor's entries) that must reach it.
   static Desktop* current();
-  // Makes this the platform of plat::os() until it is destroyed.
+  // Makes this desktop, seen through its recorder, the platform of
+  // plat::os() until it is destroyed.
   void install();
+  // The desktop as the program sees it: every call made through it is
+  // written to the log. Calls made on the Desktop itself are not.
+  plat::Platform& recorded() { return recorder_; }
 
   // ---- time and the message loop ---------------------------------------
   Millis now() const { return clock_.now(); }
@@ -87,7 +96,7 @@ class Desktop final : public plat::Platform {
   bool stalled() const { return stalled_; }
   void set_local_time(const SYSTEMTIME& at_now) { clock_.set_local_time(at_now); }
   void set_tick_base(DWORD base) { clock_.set_tick_base(base); }
-  bool quit_posted() const { return quit_posted_; }
+  bool quit_posted() const { return queue_.quit_posted(); }
   std::optional<int> exit_code() const;
   bool timer_active(HWND hwnd, std::uintptr_t id) const { return timers_.active({hwnd, id}); }
   std::optional<UINT> timer_interval(HWND hwnd, std::uintptr_t id) const { return timers_.interval({hwnd, id}); }
@@ -112,6 +121,8 @@ class Desktop final : public plat::Platform {
   std::vector<HWND> z_order(Windows which = Windows::All) const;
   std::vector<std::string> z_order_names(Windows which = Windows::All) const;
   std::string name_of(HWND hwnd) const;
+  // Whether SetWindowPos can move `hwnd` to the place `after` names.
+  bool can_insert_after(HWND hwnd, HWND after, UINT flags) const;
   void set_next_window_handle(HWND hwnd) { windows_.set_next_handle(hwnd); }
   const std::vector<SwitchRecord>& switches() const { return switches_; }
 
@@ -175,6 +186,7 @@ class Desktop final : public plat::Platform {
   const std::vector<ExecRecord>& execs() const { return execs_; }
   int com_depth() const { return com_depth_; }
   bool gdiplus_running() const { return !gdiplus_tokens_.empty(); }
+  bool gdiplus_token_live(std::uintptr_t token) const { return gdiplus_tokens_.contains(token); }
   void set_decoded_bits_per_pixel(std::optional<int> bits) { decoded_bits_ = bits; }
   std::vector<FakeBrowser*> browsers() const { return browsers_->live; }
   DWORD last_error() const { return last_error_; }
@@ -199,14 +211,14 @@ class Desktop final : public plat::Platform {
   BOOL SetWindowTextA(HWND hwnd, const char* text) override;
   int GetWindowTextA(HWND hwnd, char* buffer, int max_count) override;
   HWND FindWindowA(const char* class_name, const char* window_name) override;
-  HWND GetForegroundWindow() override { return foreground_; }
+  HWND GetForegroundWindow() override { return activation_.foreground(); }
   BOOL SetForegroundWindow(HWND hwnd) override;
   HWND GetDesktopWindow() override { return kDesktopWindow; }
   HWND GetWindow(HWND hwnd, UINT cmd) override;
   void SwitchToThisWindow(HWND hwnd, BOOL alt_tab) override;
   HWND SetCapture(HWND hwnd) override;
   BOOL ReleaseCapture() override;
-  HWND GetCapture() override { return capture_; }
+  HWND GetCapture() override { return capture_.holder(); }
   BOOL InvalidateRect(HWND hwnd, const RECT* rect) override;
   BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD ex_style) override;
 
@@ -272,11 +284,6 @@ class Desktop final : public plat::Platform {
 
  private:
   enum class Step { Dispatched, Quit, Idle };
-  struct Posted {
-    HWND hwnd;
-    UINT msg;
-    std::uintptr_t param;
-  };
   struct CaptionDrag {
     HWND hwnd;
     POINT start;
@@ -324,29 +331,21 @@ class Desktop final : public plat::Platform {
   // Owner chains are short; a bound keeps a cycle from hanging a test.
   static constexpr std::size_t kOwnerChainLimit = 16;
   void sync_topmost(Window& w);
-  void destroy_tree(HWND hwnd, bool explicit_call);
+  void destroy_tree(HWND hwnd);
   void set_foreground(HWND hwnd, bool raise_it);
-  void pass_activation_from(HWND hwnd);
-  void send_activate(HWND hwnd, bool active);
-  bool can_activate(HWND hwnd) const;
   void take_capture_away();
   HWND open_box_window(HWND owner, const std::string& caption, UINT type);
   void close_box_window(HWND box, HWND owner, bool enable_owner);
-  void lose_capture(HWND hwnd);
   bool is_ours(HWND hwnd) const;
   HCURSOR system_cursor(int id);
-  std::string after_name(HWND insert_after) const;
   void fail(DWORD error) { last_error_ = error; }
-  void note(std::string entry) { log_.add(std::move(entry)); }
 
   VirtualClock clock_;
   TimerTable timers_;
   Script script_;
   InputQueue input_;
-  std::deque<Posted> posted_;
-  bool quit_posted_ = false;
+  MessageQueue queue_;
   bool quit_seen_ = false;
-  int exit_code_ = 0;
   std::optional<Millis> deadline_;
   bool deadline_reached_ = false;
   bool stalled_ = false;
@@ -354,8 +353,6 @@ class Desktop final : public plat::Platform {
 
   WindowTable windows_;
   ZOrder z_;
-  HWND foreground_ = 0;
-  HWND capture_ = 0;
   std::optional<CaptionDrag> caption_drag_;
   std::vector<SwitchRecord> switches_;
 
@@ -378,6 +375,10 @@ class Desktop final : public plat::Platform {
   Modules modules_;
   Resources resources_;
   EventLog log_;
+  Recorder recorder_{*this, log_};
+  MessageHook* hook_ = &recorder_;
+  Activation activation_{windows_, z_, *hook_};
+  Capture capture_{windows_, *hook_};
   DWORD last_error_ = 0;
 
   std::string exe_path_;

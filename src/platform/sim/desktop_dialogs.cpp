@@ -35,7 +35,7 @@ HWND Desktop::open_box_window(HWND owner, const std::string& caption, UINT type)
   w.owner = o ? owner : 0;
   const HWND box = windows_.add(std::move(w)).hwnd;
   z_.insert(box, find(box)->topmost());
-  if (!foreground_ || is_ours(foreground_)) set_foreground(box, true);
+  if (const HWND active = activation_.foreground(); !active || is_ours(active)) set_foreground(box, true);
   return box;
 }
 
@@ -47,11 +47,11 @@ void Desktop::close_box_window(HWND box, HWND owner, bool enable_owner) {
   Window* b = find(box);
   if (!b) return;
   b->style &= ~plat::WS_VISIBLE;
-  if (foreground_ == box) {
+  if (activation_.foreground() == box) {
     if (o) {
       set_foreground(owner, true);
     } else {
-      pass_activation_from(box);
+      activation_.pass_from(box);
     }
   }
   // The box has no owned windows and no timers; it just goes.
@@ -60,8 +60,8 @@ void Desktop::close_box_window(HWND box, HWND owner, bool enable_owner) {
 }
 
 int Desktop::MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
+  const int answer = dialogs_.next_box_answer(type);
   BoxScript script = dialogs_.next_box();
-  const int answer = script.answer.value_or(Dialogs::first_button(type));
   MessageBoxRecord r;
   r.owner = owner;
   r.text = text ? text : "";
@@ -70,10 +70,6 @@ int Desktop::MessageBoxA(HWND owner, const char* text, const char* caption, UINT
   r.type = type;
   r.answer = answer;
   r.opened_at = clock_.now();
-  if (log_.enabled()) {
-    note("MessageBoxA " + in_quotes(r.caption) + " " + in_quotes(r.text) + " " + message_box_flags_name(type) + " -> " +
-         dialog_answer_name(answer));
-  }
   const std::string box_caption = r.caption;
   MessageBoxRecord& record = dialogs_.record(std::move(r));
   take_capture_away();
@@ -85,31 +81,20 @@ int Desktop::MessageBoxA(HWND owner, const char* text, const char* caption, UINT
   record.hwnd = box;
   if (script.while_open) script.while_open();
   const Millis open_ms = script.open_ms.value_or(dialogs_.default_open_ms());
-  if (open_ms > 0 && !quit_posted_) run_modal(open_ms);
+  if (open_ms > 0 && !queue_.quit_posted()) run_modal(open_ms);
   close_box_window(box, owner, disable_owner);
   return answer;
 }
 
 std::optional<std::size_t> Desktop::TrackPopupMenu(HWND owner, const std::vector<plat::MenuItemSpec>& items, int x,
                                                    int y) {
+  const std::optional<std::size_t> choice = dialogs_.next_menu_choice(items);
   MenuScript script = dialogs_.next_menu();
-  std::optional<std::size_t> choice = script.choice;
-  // Separators and disabled items cannot be chosen: a script that picks
-  // one gets the menu dismissed.
-  if (choice && (*choice >= items.size() || items[*choice].caption == "-" || !items[*choice].enabled)) {
-    choice.reset();
-  }
-  if (log_.enabled()) {
-    std::string list;
-    for (const auto& item : items) list += (list.empty() ? "" : "|") + item.caption;
-    note("TrackPopupMenu " + name_of(owner) + " " + std::to_string(x) + "," + std::to_string(y) + " [" + list +
-         "] -> " + (choice ? std::to_string(*choice) : std::string("none")));
-  }
   dialogs_.record(MenuRecord{owner, items, {x, y}, choice});
   take_capture_away();
   if (script.while_open) script.while_open();
   const Millis open_ms = script.open_ms.value_or(0);
-  if (open_ms > 0 && !quit_posted_) run_modal(open_ms);
+  if (open_ms > 0 && !queue_.quit_posted()) run_modal(open_ms);
   return choice;
 }
 

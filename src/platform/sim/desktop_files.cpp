@@ -5,20 +5,9 @@
 #include "platform/sim/desktop.h"
 
 namespace sim {
-namespace {
-
-std::string outcome(DWORD error) { return error == 0 ? "ok" : "error " + std::to_string(error); }
-
-}  // namespace
-
 DWORD Desktop::GetFileAttributesA(const char* path) {
   const std::string p = path ? path : "";
   const auto attributes = files_.attributes(p);
-  if (log_.enabled()) {
-    note("GetFileAttributesA " + p + " -> " +
-         (attributes ? ((*attributes & plat::FILE_ATTRIBUTE_DIRECTORY) ? "folder" : "file")
-                     : outcome(attributes.error())));
-  }
   if (!attributes) {
     fail(attributes.error());
     return plat::INVALID_FILE_ATTRIBUTES;
@@ -29,7 +18,6 @@ DWORD Desktop::GetFileAttributesA(const char* path) {
 BOOL Desktop::CreateDirectoryA(const char* path) {
   const std::string p = path ? path : "";
   const DWORD error = files_.create_directory(p);
-  note("CreateDirectoryA " + p + " -> " + outcome(error));
   if (error) {
     fail(error);
     return FALSE;
@@ -41,7 +29,6 @@ BOOL Desktop::CopyFileA(const char* from, const char* to, BOOL fail_if_exists) {
   const std::string f = from ? from : "";
   const std::string t = to ? to : "";
   const DWORD error = files_.copy_file(f, t, fail_if_exists != 0);
-  note("CopyFileA " + f + " " + t + " " + bool_name(fail_if_exists) + " -> " + outcome(error));
   if (error) {
     fail(error);
     return FALSE;
@@ -52,7 +39,6 @@ BOOL Desktop::CopyFileA(const char* from, const char* to, BOOL fail_if_exists) {
 std::optional<std::vector<std::uint8_t>> Desktop::read_file(const char* path) {
   const std::string p = path ? path : "";
   auto bytes = files_.read(p);
-  note("read_file " + p + " -> " + (bytes ? std::to_string(bytes->size()) + " bytes" : outcome(bytes.error())));
   if (!bytes) {
     fail(bytes.error());
     return std::nullopt;
@@ -111,18 +97,15 @@ BOOL Desktop::GetUserNameA(char* buffer, DWORD* size) {
     return FALSE;
   }
   if (!user_name_) {
-    note("GetUserNameA -> " + outcome(user_name_.error()));
     fail(user_name_.error());
     return FALSE;
   }
   const auto needed = static_cast<DWORD>(user_name_->size() + 1);
   if (!buffer || *size < needed) {
-    note("GetUserNameA -> " + outcome(ERROR_INSUFFICIENT_BUFFER));
     *size = needed;
     fail(ERROR_INSUFFICIENT_BUFFER);
     return FALSE;
   }
-  note("GetUserNameA -> " + *user_name_);
   std::memcpy(buffer, user_name_->c_str(), needed);
   *size = needed;
   return TRUE;
@@ -130,7 +113,6 @@ BOOL Desktop::GetUserNameA(char* buffer, DWORD* size) {
 
 UINT Desktop::WinExec(const char* command_line, UINT show) {
   const std::string cmd = command_line ? command_line : "";
-  note("WinExec " + in_quotes(cmd) + " " + std::to_string(show));
   execs_.push_back({cmd, show});
   // Above 31 is success.
   return exec_handler_ ? exec_handler_(cmd, show) : 33;
@@ -138,20 +120,15 @@ UINT Desktop::WinExec(const char* command_line, UINT show) {
 
 LONG Desktop::RegOpenKeyExA(plat::RegistryRoot root, const char* subkey, std::uintptr_t* key) {
   const std::string k = subkey ? subkey : "";
-  const LONG result = registry_.open(root, k, key);
-  note("RegOpenKeyExA " + Registry::describe(root, k) + " -> " + std::to_string(result));
-  return result;
+  return registry_.open(root, k, key);
 }
 
 LONG Desktop::RegQueryStringA(std::uintptr_t key, const char* value, std::string* out) {
   const std::string v = value ? value : "";
-  const LONG result = registry_.query_string(key, v, out);
-  note("RegQueryStringA " + registry_.describe(key) + " " + in_quotes(v) + " -> " + std::to_string(result));
-  return result;
+  return registry_.query_string(key, v, out);
 }
 
 LONG Desktop::RegCloseKey(std::uintptr_t key) {
-  note("RegCloseKey " + registry_.describe(key));
   return registry_.close(key);
 }
 

@@ -122,14 +122,14 @@ void Desktop::deliver_mouse(const MouseMessage& m) {
     }
   }
   Hit target;
-  if (capture_) {
-    target = {capture_, plat::HTCLIENT};
+  if (const HWND holder = capture_.holder()) {
+    target = {holder, plat::HTCLIENT};
   } else {
     target = hit(m.x, m.y);
   }
   Window* w = find(target.hwnd);
   if (!w || !w->enabled()) return;
-  if (m.event == MouseEvent::Down && !capture_) {
+  if (m.event == MouseEvent::Down && !capture_.holder()) {
     HWND top = target.hwnd;
     while (const Window* t = find(top)) {
       if (t->top_level()) break;
@@ -162,7 +162,7 @@ void Desktop::deliver_mouse(const MouseMessage& m) {
 }
 
 void Desktop::deliver_key(const KeyMessage& m) {
-  const HWND target = m.target ? m.target : foreground_;
+  const HWND target = m.target ? m.target : activation_.foreground();
   Window* w = find(target);
   if (!w || !w->ours() || !w->sink || !w->enabled()) return;
   if (m.event == KeyEvent::Char) {
@@ -173,7 +173,8 @@ void Desktop::deliver_key(const KeyMessage& m) {
 }
 
 HCURSOR Desktop::cursor_at(int x, int y) {
-  const Hit h = capture_ ? Hit{capture_, plat::HTCLIENT} : hit(x, y);
+  const HWND holder = capture_.holder();
+  const Hit h = holder ? Hit{holder, plat::HTCLIENT} : hit(x, y);
   Window* w = find(h.hwnd);
   HCURSOR cursor = 0;
   if (w && w->sink && h.code == plat::HTCLIENT) {

@@ -10,12 +10,6 @@ namespace sim {
 BOOL Desktop::SetLayeredWindowAttributes(HWND hwnd, COLORREF key, std::uint8_t alpha, DWORD flags) {
   Window* w = find_or_fail(hwnd);
   if (!w) return FALSE;
-  if (log_.enabled()) {
-    std::string e = "SetLayeredWindowAttributes " + w->name;
-    if (flags & plat::LWA_COLORKEY) e += " key=" + hex32(key);
-    if (flags & plat::LWA_ALPHA) e += " alpha=" + std::to_string(alpha);
-    note(e);
-  }
   if (!(w->ex_style & plat::WS_EX_LAYERED)) {
     fail(ERROR_INVALID_PARAMETER);
     return FALSE;
@@ -54,11 +48,6 @@ BOOL Desktop::UpdateLayeredWindow(HWND hwnd, const POINT* dst, const SIZE* size,
   u.alpha_format = blend ? blend->AlphaFormat : 0;
   u.key = key;
   u.flags = flags;
-  if (log_.enabled()) {
-    std::string e = "UpdateLayeredWindow " + w->name + " alpha=" + std::to_string(u.alpha);
-    if (size) e += " " + std::to_string(size->cx) + "x" + std::to_string(size->cy);
-    note(e);
-  }
   const POINT origin = src_pt ? *src_pt : POINT{};
   const bool source_too_small =
       size && (origin.x < 0 || origin.y < 0 || origin.x + size->cx > src.width || origin.y + size->cy > src.height);

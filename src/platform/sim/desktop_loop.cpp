@@ -24,14 +24,12 @@ std::uintptr_t Desktop::SetTimer(HWND hwnd, std::uintptr_t id, UINT elapse_ms) {
     fail(ERROR_INVALID_WINDOW_HANDLE);
     return 0;
   }
-  if (log_.enabled()) note("SetTimer " + name_of(hwnd) + " " + std::to_string(id) + " " + std::to_string(elapse_ms));
   timers_.set({hwnd, id}, elapse_ms, clock_.now());
   return id == 0 ? 1 : id;
 }
 
 BOOL Desktop::KillTimer(HWND hwnd, std::uintptr_t id) {
   if (!timers_.kill({hwnd, id})) return FALSE;
-  if (log_.enabled()) note("KillTimer " + name_of(hwnd) + " " + std::to_string(id));
   return TRUE;
 }
 
@@ -40,19 +38,14 @@ BOOL Desktop::PostMessageA(HWND hwnd, UINT msg, std::uintptr_t param) {
     fail(ERROR_INVALID_WINDOW_HANDLE);
     return FALSE;
   }
-  if (log_.enabled()) {
-    note("PostMessageA " + name_of(hwnd) + " " + hex32(msg) + " " + std::to_string(param));
-  }
   // A thread message (no window) and a message to another process's
   // window never reach one of our sinks; they are accepted and dropped.
-  if (is_ours(hwnd)) posted_.push_back({hwnd, msg, param});
+  if (is_ours(hwnd)) queue_.post({hwnd, msg, param});
   return TRUE;
 }
 
 void Desktop::PostQuitMessage(int exit_code) {
-  note("PostQuitMessage " + std::to_string(exit_code));
-  quit_posted_ = true;
-  exit_code_ = exit_code;
+  queue_.post_quit(exit_code);
 }
 
 void Desktop::apply_due_script() {
@@ -110,13 +103,11 @@ const Recording& Desktop::paint_now(HWND hwnd) {
 // low-priority message").
 Desktop::Step Desktop::step(std::uint64_t pump) {
   apply_due_script();
-  if (!posted_.empty()) {
-    const Posted m = posted_.front();
-    posted_.pop_front();
-    if (Window* w = find(m.hwnd); w && w->sink) w->sink->on_posted(m.msg, m.param);
+  if (const auto m = queue_.take()) {
+    if (Window* w = find(m->hwnd); w && w->sink) w->sink->on_posted(m->msg, m->param);
     return Step::Dispatched;
   }
-  if (quit_posted_) return Step::Quit;
+  if (queue_.quit_posted()) return Step::Quit;
   if (auto m = input_.pop()) {
     deliver(*m);
     return Step::Dispatched;
@@ -216,7 +207,6 @@ void Desktop::run_modal(Millis ms) {
 // whose time comes changes the pointer and buttons and queues its
 // messages for the next pump. Scripted callbacks wait for that pump.
 void Desktop::Sleep(DWORD ms) {
-  if (log_.enabled()) note("Sleep " + std::to_string(ms));
   const Millis target = clock_.now() + ms;
   while (auto item = script_.pop_input_due(target)) {
     clock_.set(item->time);

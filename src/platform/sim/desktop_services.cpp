@@ -9,7 +9,6 @@ namespace sim {
 HMODULE Desktop::LoadLibraryA(const char* name) {
   const std::string n = name ? name : "";
   const auto module = modules_.load(n);
-  note("LoadLibraryA " + n + " -> " + (module ? std::string("ok") : "error " + std::to_string(module.error())));
   if (!module) {
     fail(module.error());
     return 0;
@@ -20,8 +19,6 @@ HMODULE Desktop::LoadLibraryA(const char* name) {
 plat::FARPROC Desktop::GetProcAddress(HMODULE module, const char* name) {
   const std::string n = name ? name : "";
   const auto proc = modules_.lookup(module, n);
-  note("GetProcAddress " + modules_.name_of(module) + " " + n + " -> " +
-       (proc ? std::string("ok") : "error " + std::to_string(proc.error())));
   if (!proc) {
     fail(proc.error());
     return nullptr;
@@ -31,7 +28,6 @@ plat::FARPROC Desktop::GetProcAddress(HMODULE module, const char* name) {
 
 BOOL Desktop::FreeLibrary(HMODULE module) {
   const DWORD error = modules_.free(module);
-  note("FreeLibrary " + modules_.name_of(module) + (error ? " -> error " + std::to_string(error) : std::string()));
   if (error) {
     fail(error);
     return FALSE;
@@ -40,24 +36,21 @@ BOOL Desktop::FreeLibrary(HMODULE module) {
 }
 
 HRESULT Desktop::OleInitialize() {
-  note("OleInitialize");
   return com_depth_++ == 0 ? plat::S_OK : plat::S_FALSE;
 }
 
 void Desktop::OleUninitialize() {
-  note("OleUninitialize");
   if (com_depth_ > 0) --com_depth_;
 }
 
 std::uintptr_t Desktop::GdiplusStartup() {
-  note("GdiplusStartup");
   const std::uintptr_t token = next_gdiplus_token_++;
   gdiplus_tokens_.insert(token);
   return token;
 }
 
 void Desktop::GdiplusShutdown(std::uintptr_t token) {
-  note(gdiplus_tokens_.erase(token) ? "GdiplusShutdown" : "GdiplusShutdown (unknown token)");
+  gdiplus_tokens_.erase(token);
 }
 
 // System cursors are shared: one handle per id however often loaded, and
@@ -68,7 +61,6 @@ HCURSOR Desktop::LoadCursorA(HMODULE module, int id) {
     return 0;
   }
   const HCURSOR cursor = system_cursor(id);
-  note("LoadCursorA " + cursors_[cursor]);
   return cursor;
 }
 
@@ -90,7 +82,6 @@ BOOL Desktop::DestroyCursor(HCURSOR cursor) {
     fail(ERROR_INVALID_HANDLE);
     return FALSE;
   }
-  note("DestroyCursor " + it->second);
   if (it->second.starts_with("toolkit")) cursors_.erase(it);
   return TRUE;
 }
@@ -98,7 +89,6 @@ BOOL Desktop::DestroyCursor(HCURSOR cursor) {
 HCURSOR Desktop::create_toolkit_hand_cursor() {
   const HCURSOR handle = next_cursor_ += 2;
   cursors_[handle] = "toolkit hand " + std::to_string(handle);
-  note("create_toolkit_hand_cursor");
   return handle;
 }
 
@@ -140,9 +130,7 @@ std::u16string Desktop::ansi_to_utf16(std::string_view text) { return cp1252_to_
 std::string Desktop::utf16_to_ansi(std::u16string_view text) { return utf16_to_cp1252(text); }
 
 std::optional<std::vector<std::uint8_t>> Desktop::load_resource(std::string_view name) {
-  auto bytes = resources_.load(name);
-  note("load_resource " + std::string(name) + " -> " + (bytes ? std::to_string(bytes->size()) + " bytes" : "missing"));
-  return bytes;
+  return resources_.load(name);
 }
 
 // Our own decoders stand in for the system's codecs; the bit depth they
@@ -157,8 +145,6 @@ plat::DecodedBitmap Desktop::decode_picture_resource(std::string_view name) {
 
 std::expected<std::unique_ptr<plat::BrowserHost>, HRESULT> Desktop::create_browser(HWND parent,
                                                                                    plat::BrowserEvents* events) {
-  note("create_browser " + name_of(parent) +
-       (plat::FAILED(browser_failure_) ? " -> " + hex32(static_cast<std::uint32_t>(browser_failure_)) : ""));
   if (plat::FAILED(browser_failure_)) return std::unexpected(browser_failure_);
   return std::make_unique<FakeBrowser>(parent, name_of(parent), events, browsers_);
 }

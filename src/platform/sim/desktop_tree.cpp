@@ -20,7 +20,6 @@ BOOL Desktop::SetWindowTextA(HWND hwnd, const char* text) {
   Window* w = find_or_fail(hwnd);
   if (!w) return FALSE;
   w->title = text ? text : "";
-  if (log_.enabled()) note("SetWindowTextA " + w->name + " " + in_quotes(w->title));
   return TRUE;
 }
 

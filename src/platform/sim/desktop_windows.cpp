@@ -49,11 +49,10 @@ HWND Desktop::create_window(const plat::WindowParams& params, plat::WindowSink* 
   } else {
     z_.insert(hwnd, added.topmost());
   }
-  note("create_window " + added.name);
   return hwnd;
 }
 
-void Desktop::destroy_tree(HWND hwnd, bool explicit_call) {
+void Desktop::destroy_tree(HWND hwnd) {
   Window* w = find(hwnd);
   if (!w) return;
   // Owned and child windows go first, as DestroyWindow does.
@@ -61,18 +60,18 @@ void Desktop::destroy_tree(HWND hwnd, bool explicit_call) {
   for (HWND other : z_.order()) {
     if (const Window* o = find(other); o && o->owner == hwnd) dependents.push_back(other);
   }
-  note((explicit_call ? "DestroyWindow " : "destroyed ") + w->name);
-  for (HWND d : dependents) destroy_tree(d, false);
+  hook_->destroying(hwnd);
+  for (HWND d : dependents) destroy_tree(d);
   if (!(w = find(hwnd))) return;
   timers_.kill_all(hwnd);
-  if (capture_ == hwnd) capture_ = 0;
+  capture_.forget(hwnd);
   if (caption_drag_ && caption_drag_->hwnd == hwnd) caption_drag_.reset();
   // While the window still exists and holds its place, so that the next
   // window is found behind it and the move is seen as leaving our process
   // or not. It cannot take the activation back while it goes.
-  if (foreground_ == hwnd) {
+  if (activation_.foreground() == hwnd) {
     w->style &= ~plat::WS_VISIBLE;
-    pass_activation_from(hwnd);
+    activation_.pass_from(hwnd);
   }
   if (!(w = find(hwnd))) return;
   if (w->parent) {
@@ -90,7 +89,7 @@ BOOL Desktop::DestroyWindow(HWND hwnd) {
     fail(ERROR_ACCESS_DENIED);
     return FALSE;
   }
-  destroy_tree(hwnd, true);
+  destroy_tree(hwnd);
   return TRUE;
 }
 
@@ -201,13 +200,12 @@ BOOL Desktop::ShowWindow(HWND hwnd, int cmd) {
   Window* w = find_or_fail(hwnd);
   if (!w) return FALSE;
   const bool was_visible = w->visible();
-  if (log_.enabled()) note("ShowWindow " + w->name + " " + show_command_name(cmd));
   const bool child = !w->top_level();
   switch (cmd) {
     case plat::SW_HIDE:
       if (was_visible) {
         set_visible(*w, false);
-        pass_activation_from(hwnd);
+        activation_.pass_from(hwnd);
       }
       break;
     case plat::SW_SHOW:
@@ -246,7 +244,6 @@ BOOL Desktop::EnableWindow(HWND hwnd, BOOL enable) {
   Window* w = find_or_fail(hwnd);
   if (!w) return FALSE;
   const BOOL was_disabled = w->enabled() ? FALSE : TRUE;
-  if (log_.enabled()) note("EnableWindow " + w->name + " " + bool_name(enable));
   if (enable) {
     w->style &= ~plat::WS_DISABLED;
   } else {
@@ -265,21 +262,26 @@ void Desktop::set_bounds(HWND hwnd, const RECT& bounds) {
   if (w->sink) w->sink->on_bounds_changed(screen_bounds(*w));
 }
 
+// The place to insert at: one of the special places, or a window at the
+// same level (top-level or child) as the one that moves.
+bool Desktop::can_insert_after(HWND hwnd, HWND after, UINT flags) const {
+  const Window* w = find(hwnd);
+  if (!w) return false;
+  if (flags & plat::SWP_NOZORDER) return true;
+  if (after == plat::HWND_TOP || after == plat::HWND_BOTTOM || after == plat::HWND_TOPMOST ||
+      after == plat::HWND_NOTOPMOST) {
+    return true;
+  }
+  const Window* a = find(after);
+  return a && a->top_level() == w->top_level();
+}
+
 BOOL Desktop::SetWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, UINT flags) {
   Window* w = find_or_fail(hwnd);
   if (!w) return FALSE;
-  const bool special = after == plat::HWND_TOP || after == plat::HWND_BOTTOM || after == plat::HWND_TOPMOST ||
-                       after == plat::HWND_NOTOPMOST;
-  if (!(flags & plat::SWP_NOZORDER) && !special && !(find(after) && find(after)->top_level() == w->top_level())) {
+  if (!can_insert_after(hwnd, after, flags)) {
     fail(ERROR_INVALID_WINDOW_HANDLE);
     return FALSE;
-  }
-  if (log_.enabled()) {
-    std::string e = "SetWindowPos " + w->name;
-    if (!(flags & plat::SWP_NOZORDER)) e += " " + after_name(after);
-    if (!(flags & plat::SWP_NOMOVE)) e += " " + std::to_string(x) + "," + std::to_string(y);
-    if (!(flags & plat::SWP_NOSIZE)) e += " " + std::to_string(cx) + "x" + std::to_string(cy);
-    note(e + " " + swp_flags_name(flags));
   }
   if (!(flags & plat::SWP_NOZORDER)) {
     if (w->top_level()) {
@@ -305,7 +307,7 @@ BOOL Desktop::SetWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, 
   if ((flags & plat::SWP_SHOWWINDOW) && !w->visible()) set_visible(*w, true);
   if ((flags & plat::SWP_HIDEWINDOW) && w->visible()) {
     set_visible(*w, false);
-    pass_activation_from(hwnd);
+    activation_.pass_from(hwnd);
   }
   if (!(flags & plat::SWP_NOACTIVATE) && w->top_level() && w->visible()) set_foreground(hwnd, false);
   set_bounds(hwnd, b);
@@ -362,11 +364,6 @@ LONG Desktop::GetWindowLongA(HWND hwnd, int index) {
 LONG Desktop::SetWindowLongA(HWND hwnd, int index, LONG value) {
   Window* w = find_or_fail(hwnd);
   if (!w) return 0;
-  if (log_.enabled()) {
-    note("SetWindowLongA " + w->name + " " + gwl_index_name(index) + " " +
-         (index == plat::GWL_HWNDPARENT ? name_of(static_cast<HWND>(static_cast<std::uint32_t>(value)))
-                                        : hex32(static_cast<std::uint32_t>(value))));
-  }
   const auto bits = static_cast<DWORD>(value);
   switch (index) {
     case plat::GWL_STYLE: {

@@ -33,6 +33,19 @@ MenuScript Dialogs::next_menu() {
   return s;
 }
 
+int Dialogs::next_box_answer(UINT type) const {
+  const std::optional<int> scripted = box_scripts_.empty() ? std::nullopt : box_scripts_.front().answer;
+  return scripted.value_or(first_button(type));
+}
+
+std::optional<std::size_t> Dialogs::next_menu_choice(const std::vector<plat::MenuItemSpec>& items) const {
+  std::optional<std::size_t> choice = menu_scripts_.empty() ? std::nullopt : menu_scripts_.front().choice;
+  if (choice && (*choice >= items.size() || items[*choice].caption == "-" || !items[*choice].enabled)) {
+    choice.reset();
+  }
+  return choice;
+}
+
 int Dialogs::first_button(UINT type) {
   switch (type & 0x0F) {
     case MB_ABORTRETRYIGNORE:

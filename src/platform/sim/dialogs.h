@@ -65,6 +65,12 @@ class Dialogs {
   // The button texts, e.g. "Yes No".
   static std::string buttons(UINT type);
 
+  // The answer the next box will give, and the item the next menu will
+  // return (separators and disabled items cannot be chosen: a script that
+  // picks one gets the menu dismissed), before either is taken.
+  int next_box_answer(UINT type) const;
+  std::optional<std::size_t> next_menu_choice(const std::vector<plat::MenuItemSpec>& items) const;
+
   // Used by the desktop.
   BoxScript next_box();
   MenuScript next_menu();

@@ -196,4 +196,6 @@ std::string dialog_answer_name(int answer) {
 
 std::string bool_name(BOOL value) { return value ? "TRUE" : "FALSE"; }
 
+std::string outcome_name(DWORD error) { return error == 0 ? "ok" : "error " + std::to_string(error); }
+
 }  // namespace sim

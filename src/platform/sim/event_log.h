@@ -48,5 +48,6 @@ std::string gwl_index_name(int index);
 std::string message_box_flags_name(UINT type);
 std::string dialog_answer_name(int answer);
 std::string bool_name(BOOL value);  // TRUE / FALSE
+std::string outcome_name(DWORD error);  // ok / error 2
 
 }  // namespace sim
