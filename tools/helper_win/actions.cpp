@@ -1,7 +1,8 @@
-// `close-class`, `msgbox`, `show` and `resources`: things a test asks of the
-// Windows side that a person would do another way (a close request from
-// another program, a box of known texts to answer, a window that nothing in
-// the program shows yet, counters that only the system keeps).
+// `close-class`, `msgbox`, `show`, `resources` and `live`: things a test asks
+// of the Windows side that a person would do another way (a close request
+// from another program, a box of known texts to answer, a window that
+// nothing in the program shows yet, counters that only the system or the
+// program keeps).
 #include <windows.h>
 #include <psapi.h>
 
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "helper.h"
+#include "platform/win32/live_objects.h"
 
 namespace helper {
 namespace {
@@ -90,6 +92,24 @@ int run_resources(std::span<char*> args) {
   emit("resources\t%lu\t%lu\t%llu\t%llu\t%lu", GetGuiResources(process.get(), GR_GDIOBJECTS),
        GetGuiResources(process.get(), GR_USEROBJECTS), static_cast<unsigned long long>(memory.PrivateUsage),
        static_cast<unsigned long long>(memory.WorkingSetSize), memory.PageFaultCount);
+  return kOk;
+}
+
+int run_live(std::span<char*> args) {
+  if (args.size() != 2 || std::string_view{args[0]} != "--class") return kUsage;
+  const HWND hwnd = FindWindowA(args[1], nullptr);
+  if (!hwnd) return kNotFound;
+  const UINT message = RegisterWindowMessageA(win32::kLiveObjectsMessage);
+  DWORD_PTR counts[2] = {};
+  for (win32::LiveKind kind : {win32::LiveKind::Gdi, win32::LiveKind::Window}) {
+    // A program that does not know the message answers 0 through its
+    // default handling; one that hangs is not waited for long.
+    if (!SendMessageTimeoutA(hwnd, message, static_cast<WPARAM>(kind), 0, SMTO_ABORTIFHUNG, 5000,
+                             &counts[static_cast<unsigned>(kind)])) {
+      return kFailed;
+    }
+  }
+  emit("live\t%ld\t%ld", static_cast<long>(counts[0]), static_cast<long>(counts[1]));
   return kOk;
 }
 

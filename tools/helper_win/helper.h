@@ -17,6 +17,7 @@ int run_list(std::span<char*> args);
 int run_dialog(std::span<char*> args);
 int run_close_class(std::span<char*> args);
 int run_resources(std::span<char*> args);
+int run_live(std::span<char*> args);
 int run_msgbox(std::span<char*> args);
 int run_show(std::span<char*> args);
 int run_redraw(std::span<char*> args);

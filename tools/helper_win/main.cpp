@@ -32,6 +32,7 @@ constexpr Command kCommands[] = {
     {"dialog", helper::run_dialog},
     {"close-class", helper::run_close_class},
     {"resources", helper::run_resources},
+    {"live", helper::run_live},
     {"msgbox", helper::run_msgbox},
     {"show", helper::run_show},
     {"redraw", helper::run_redraw},
@@ -47,6 +48,7 @@ int usage() {
       "  dialog CAPTION         the child windows of the dialog with that caption\n"
       "  close-class CLASS      post WM_CLOSE to every top-level window of CLASS\n"
       "  resources PID|--class CLASS   GDI and USER object counts and memory\n"
+      "  live --class CLASS     the GDI objects and windows the program counts itself\n"
       "  msgbox CAPTION TEXT [ok|yesno]   show a box; the exit code is the answer\n"
       "  show TITLE [off]       show the top-level window of that title, on top, not\n"
       "                         activated (or hide it again with off)\n"

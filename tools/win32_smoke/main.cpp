@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     smoke::check_services(os, report);
     smoke::check_text(os, report);
     smoke::check_keys(os, report);
+    smoke::check_live_objects(os, report);
     smoke::check_windows(os, report, hold_ms);
   } catch (const std::exception& e) {
     report.check("no stray exception", false, e.what());

@@ -32,6 +32,9 @@ void check_text(win32::Win32Platform& os, Report& report);
 // The browser's site and the keys offered to its active object (smoke_keys.cpp).
 void check_keys(win32::Win32Platform& os, Report& report);
 
+// The program's own GDI object and window counts (smoke_live.cpp).
+void check_live_objects(win32::Win32Platform& os, Report& report);
+
 // Raw system help for driving modal loops from inside them (smoke_system.cpp).
 void press_down_down_return();
 // Presses OK on the message box with this caption; false while there is none.

@@ -4,23 +4,29 @@
 
 #include <utility>
 
+#include "platform/win32/live_objects.h"
 #include "platform/win32/win32_headers.h"
 
 #include <objbase.h>
 
 namespace win32 {
 
-// A movable owner of one handle; Traits names the empty value and the release call.
+// A movable owner of one handle; Traits names the empty value and the release call,
+// and with a `live` member the kind of live count (live_objects.h) the handle is in.
+// A moved handle stays counted once; release() hands it on, out of the count.
 template <typename Traits>
 class UniqueHandle {
  public:
   using pointer = typename Traits::pointer;
 
   UniqueHandle() = default;
-  explicit UniqueHandle(pointer h) : h_(h) {}
-  UniqueHandle(UniqueHandle&& other) noexcept : h_(other.release()) {}
+  explicit UniqueHandle(pointer h) : h_(h) { count(h, +1); }
+  UniqueHandle(UniqueHandle&& other) noexcept : h_(std::exchange(other.h_, Traits::empty())) {}
   UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    reset(other.release());
+    if (this != &other) {
+      reset();
+      h_ = std::exchange(other.h_, Traits::empty());
+    }
     return *this;
   }
   UniqueHandle(const UniqueHandle&) = delete;
@@ -29,12 +35,26 @@ class UniqueHandle {
 
   pointer get() const { return h_; }
   explicit operator bool() const { return h_ != Traits::empty(); }
-  pointer release() { return std::exchange(h_, Traits::empty()); }
+  pointer release() {
+    const pointer h = std::exchange(h_, Traits::empty());
+    count(h, -1);
+    return h;
+  }
   void reset(pointer h = Traits::empty()) {
-    if (pointer old = std::exchange(h_, h); old != Traits::empty()) Traits::close(old);
+    count(h, +1);
+    if (pointer old = std::exchange(h_, h); old != Traits::empty()) {
+      Traits::close(old);
+      count(old, -1);
+    }
   }
 
  private:
+  static void count(pointer h, long delta) {
+    if constexpr (requires { Traits::live; }) {
+      if (h != Traits::empty()) count_live(Traits::live, delta);
+    }
+  }
+
   pointer h_ = Traits::empty();
 };
 
@@ -45,6 +65,12 @@ struct NullTraits {
   static void close(pointer h) { Close(h); }
 };
 
+// GDI objects and memory DCs, which the system counts among a process's GDI objects too.
+template <typename T, auto Close>
+struct GdiTraits : NullTraits<T, Close> {
+  static constexpr LiveKind live = LiveKind::Gdi;
+};
+
 // CreateFileA reports failure as INVALID_HANDLE_VALUE, not as null.
 struct FileTraits {
   using pointer = HANDLE;
@@ -53,7 +79,7 @@ struct FileTraits {
 };
 
 using UniqueWindow = UniqueHandle<NullTraits<HWND, ::DestroyWindow>>;
-using MemoryDc = UniqueHandle<NullTraits<HDC, ::DeleteDC>>;
+using MemoryDc = UniqueHandle<GdiTraits<HDC, ::DeleteDC>>;
 using UniqueModule = UniqueHandle<NullTraits<HMODULE, ::FreeLibrary>>;
 using UniqueKey = UniqueHandle<NullTraits<HKEY, ::RegCloseKey>>;
 using UniqueCursor = UniqueHandle<NullTraits<HCURSOR, ::DestroyCursor>>;
@@ -61,7 +87,7 @@ using UniqueMenu = UniqueHandle<NullTraits<HMENU, ::DestroyMenu>>;
 using UniqueFile = UniqueHandle<FileTraits>;
 
 template <typename T>
-using GdiObject = UniqueHandle<NullTraits<T, ::DeleteObject>>;
+using GdiObject = UniqueHandle<GdiTraits<T, ::DeleteObject>>;
 
 // A device context from GetDC, handed back with ReleaseDC to the window it came from.
 class WindowDc {

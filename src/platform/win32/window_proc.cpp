@@ -10,6 +10,7 @@
 #include "platform/win32/dib.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/live_objects.h"
 #include "platform/win32/posted.h"
 
 namespace win32 {
@@ -237,10 +238,18 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) 
   if (msg == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
     ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    return ::DefWindowProcA(hwnd, msg, wparam, lparam);
+    const LRESULT created = ::DefWindowProcA(hwnd, msg, wparam, lparam);
+    // A window refused here gets no WM_NCDESTROY to count it out again.
+    if (created) count_live(LiveKind::Window, +1);
+    return created;
+  }
+  if (msg == live_objects_message() && msg != 0) {
+    if (wparam != static_cast<WPARAM>(LiveKind::Gdi) && wparam != static_cast<WPARAM>(LiveKind::Window)) return -1;
+    return live_count(static_cast<LiveKind>(wparam)).load();
   }
   plat::WindowSink* sink = sink_of(hwnd);
   if (msg == WM_NCDESTROY) {
+    count_live(LiveKind::Window, -1);
     // The sink may go right after its window; nothing may reach it later.
     ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     sink = nullptr;

@@ -45,6 +45,13 @@ TEST(HelperReport, MalformedLinesAreRefusedNotGuessed) {
   ASSERT_TRUE(resources);
   EXPECT_EQ(resources->gdi_objects, 31u);
   EXPECT_EQ(resources->private_bytes, 4096u);
+  for (const char* text : {"", "live\t3\n", "live\t3\tmany\n", "resources\t1\t2\t3\t4\t5\n"}) {
+    EXPECT_FALSE(parse_live_objects(text)) << text;
+  }
+  const auto live = parse_live_objects("live\t57\t11\n");
+  ASSERT_TRUE(live);
+  EXPECT_EQ(live->gdi_objects, 57);
+  EXPECT_EQ(live->windows, 11);
 }
 
 TEST(HelperReport, MessageBoxTextButtonsAndIcon) {

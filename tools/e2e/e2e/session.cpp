@@ -141,6 +141,12 @@ std::expected<Resources, std::string> Session::resources_of_class(std::string_vi
   return parse_resources(*out);
 }
 
+std::expected<LiveObjects, std::string> Session::live_objects_of_class(std::string_view class_name) {
+  auto out = run_helper({"live", "--class", std::string(class_name)});
+  if (!out) return std::unexpected(out.error());
+  return parse_live_objects(*out);
+}
+
 std::expected<HelperWindow, std::string> Session::open_window(const WindowSpec& spec) {
   auto launched = launch(paths::helper_exe(), spec.arguments(), work_dir_);
   if (!launched) return std::unexpected(launched.error());

@@ -76,6 +76,8 @@ class Session {
   // Posts WM_CLOSE to every top-level window of the class; how many.
   std::expected<int, std::string> close_class(std::string_view class_name);
   std::expected<Resources, std::string> resources_of_class(std::string_view class_name);
+  // The program's own counts, asked of its window of this class.
+  std::expected<LiveObjects, std::string> live_objects_of_class(std::string_view class_name);
   // A foreign window, shown (unless hidden) and mapped on the X side.
   std::expected<HelperWindow, std::string> open_window(const WindowSpec& spec);
   // A top-level window of the class that satisfies `test`, waited for.

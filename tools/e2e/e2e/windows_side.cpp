@@ -235,4 +235,14 @@ std::expected<Resources, std::string> parse_resources(std::string_view output) {
   return std::unexpected("helper reported no resources");
 }
 
+std::expected<LiveObjects, std::string> parse_live_objects(std::string_view output) {
+  for (std::string_view line : split_lines(output)) {
+    const auto f = split_tabs(line);
+    LiveObjects live;
+    if (f[0] == "live" && f.size() == 3 && number(f[1], live.gdi_objects) && number(f[2], live.windows)) return live;
+    return bad_line(line);
+  }
+  return std::unexpected("helper reported no live objects");
+}
+
 }  // namespace e2e

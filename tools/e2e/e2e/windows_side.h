@@ -99,10 +99,19 @@ struct Resources {
   unsigned long page_faults = 0;
 };
 
+// What the program counts itself: the GDI objects and the windows it
+// holds, as their owners take and give them up. Unlike Resources, these
+// count under Wine too; a program that does not keep them reports 0.
+struct LiveObjects {
+  long gdi_objects = 0;
+  long windows = 0;
+};
+
 // Parsers of the helper's lines; errors name the line that did not parse.
 std::expected<WindowList, std::string> parse_window_list(std::string_view output);
 std::expected<std::vector<Dialog>, std::string> parse_dialogs(std::string_view output);
 std::expected<Resources, std::string> parse_resources(std::string_view output);
+std::expected<LiveObjects, std::string> parse_live_objects(std::string_view output);
 
 // Reverses the helper's escaping of line breaks, tabs and backslashes.
 std::string unescape(std::string_view field);
