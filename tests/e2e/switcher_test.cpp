@@ -18,6 +18,7 @@
 
 #include "e2e/message_boxes.h"
 #include "e2e/slatebar.h"
+#include "e2e/strip.h"
 #include "e2e/wait.h"
 #include "e2e_test.h"
 
@@ -85,39 +86,9 @@ class Switcher : public E2eTest {
   }
 
   ::testing::AssertionResult strip_comes_in() {
-    s().input().move_to({0, h() / 2});
-    auto in = wait_until(kWithinASecond, [&] {
-      auto w = strip();
-      return w && w->visible && w->rect.x == 0 ? w : std::nullopt;
-    });
-    if (!in) return ::testing::AssertionFailure() << "the strip did not come in; " << s().record("strip-in").string();
+    auto in = strip::comes_in(s());
+    if (!in) return ::testing::AssertionFailure() << in.error();
     return ::testing::AssertionSuccess();
-  }
-
-  // Presses on the strip, answers the compositor's warning with the
-  // button still down (with Return, as a person holding the button would;
-  // a click would let it go), and gives back the hold.
-  std::expected<std::unique_ptr<ButtonHold>, std::string> press_on_strip(Point at) {
-    s().input().move_to(at);
-    auto hold = std::make_unique<ButtonHold>(s().input(), Button::Left);
-    auto box = wait_for_box(s(), "Warning", 10s);
-    if (!box) return std::unexpected(box.error());
-    if (box->text() != "Aero is not enabled") return std::unexpected("the box said: " + box->text());
-    if (box->buttons() != std::vector<std::string>{"OK"}) return std::unexpected("the box's buttons differ");
-    if (auto answered = answer_box(s(), *box, Answer::Ok, AnswerBy::Key); !answered) {
-      return std::unexpected(answered.error());
-    }
-    return hold;
-  }
-
-  // Moves with the button held, in steps with time for the drag loop's
-  // 15 ms polls between them.
-  void drag_to(Point from, Point to, int steps = 12) {
-    for (int i = 1; i <= steps; ++i) {
-      s().input().move_to({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
-      std::this_thread::sleep_for(40ms);
-    }
-    std::this_thread::sleep_for(300ms);
   }
 };
 
@@ -177,13 +148,13 @@ TEST_F(Switcher, ADragPullsTheListOutAndTheReleaseSwitches) {
 
   ASSERT_TRUE(strip_comes_in());
   const Point press{2, h() / 2};
-  auto hold = press_on_strip(press);
+  auto hold = strip::press(s(), press);
   ASSERT_TRUE(hold) << hold.error() << "; " << s().record("strip-press").string();
 
   // Out over the two windows: the list form follows, its right edge at
   // the pointer and its middle at the pointer's height.
   const Point out{550, 250};
-  drag_to(press, out);
+  strip::drag_held(s(), press, out);
   auto list = list_form();
   ASSERT_TRUE(list) << "no window list; " << s().record("list-out").string();
   EXPECT_TRUE(list->visible);
@@ -227,9 +198,9 @@ TEST_F(Switcher, ADragPullsTheListOutAndTheReleaseSwitches) {
   // A release within the cancel zone switches nothing: the window now
   // behind (the upper one, last in the list) stays behind.
   ASSERT_TRUE(strip_comes_in());
-  auto again = press_on_strip(press);
+  auto again = strip::press(s(), press);
   ASSERT_TRUE(again) << again.error();
-  drag_to(press, {5, press.y}, 3);
+  strip::drag_held(s(), press, {5, press.y}, 3);
   (*again)->release();
   EXPECT_TRUE(wait_until(5s, [&] {
     auto l = list_form();

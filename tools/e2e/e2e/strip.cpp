@@ -1,0 +1,45 @@
+#include "e2e/strip.h"
+
+#include <thread>
+#include <vector>
+
+#include "e2e/message_boxes.h"
+#include "e2e/slatebar.h"
+#include "e2e/wait.h"
+
+namespace e2e::strip {
+
+using namespace std::chrono_literals;
+
+std::expected<WinWindow, std::string> comes_in(Session& session) {
+  session.input().move_to({0, session.screen().height / 2});
+  auto in = wait_until(5s, [&] {
+    auto w = slatebar::form(session, "frmAppSwitcher");
+    return w && w->visible && w->rect.x == 0 ? w : std::nullopt;
+  });
+  if (!in) return std::unexpected("the strip did not come in; " + session.record("strip-in").string());
+  return *in;
+}
+
+std::expected<std::unique_ptr<ButtonHold>, std::string> press(Session& session, Point at) {
+  session.input().move_to(at);
+  auto hold = std::make_unique<ButtonHold>(session.input(), Button::Left);
+  auto box = wait_for_box(session, "Warning", 10s);
+  if (!box) return std::unexpected(box.error());
+  if (box->text() != "Aero is not enabled") return std::unexpected("the box said: " + box->text());
+  if (box->buttons() != std::vector<std::string>{"OK"}) return std::unexpected("the box's buttons differ");
+  if (auto answered = answer_box(session, *box, Answer::Ok, AnswerBy::Key); !answered) {
+    return std::unexpected(answered.error());
+  }
+  return hold;
+}
+
+void drag_held(Session& session, Point from, Point to, int steps) {
+  for (int i = 1; i <= steps; ++i) {
+    session.input().move_to({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    std::this_thread::sleep_for(40ms);
+  }
+  std::this_thread::sleep_for(300ms);
+}
+
+}  // namespace e2e::strip
