@@ -2,14 +2,16 @@
 // and the welcome screen has gone: a screen-sized layered tool window at
 // the work area's origin, behind the always-on-top screens; its black
 // location bar with the two white arrows comes up while the pointer is on
-// the screen's bottom rows and goes when it leaves them; back with nothing
-// behind shows the standard error box, and the program runs on.
+// the screen's bottom rows and goes when it leaves them; forward with
+// nothing ahead does nothing, back with nothing behind shows the standard
+// error box, and the program runs on.
 //
 // Wine has no HTML engine here, so the page itself shows nothing; what the
 // control does instead is written down in docs/architecture.md.
 #include <chrono>
 
 #include "e2e/input.h"
+#include "e2e/location_bar.h"
 #include "e2e/message_boxes.h"
 #include "e2e/slatebar.h"
 #include "e2e/wait.h"
@@ -21,10 +23,6 @@ namespace {
 using namespace std::chrono_literals;
 using testing::E2eTest;
 
-constexpr int kBarHeight = 33;
-constexpr int kArrow = 32;
-constexpr int kBackLeft = 8;
-constexpr int kForwardLeft = 656;
 // The bar is looked at on its 500 ms tick; a second covers one tick and
 // the time the screen takes to show it.
 constexpr auto kWithinATick = 1s;
@@ -45,26 +43,6 @@ class Frame : public E2eTest {
     return ::testing::AssertionSuccess();
   }
 
-  // The bar across the bottom edge: black, with a white arrow at each
-  // arrow's place (a white circle around a white arrow on black). The
-  // address label, right of the back arrow from its eighth row down, may
-  // run under the forward arrow and beyond: the rows above it are black.
-  static bool bar_shown(const Screenshot& shot, ScreenSize size) {
-    const int top = size.height - kBarHeight;
-    const Rect back{kBackLeft, top, kArrow, kArrow}, forward{kForwardLeft, top, kArrow, kArrow};
-    const Rect above_label{kBackLeft + kArrow + 4, top, kForwardLeft - kBackLeft - kArrow - 8, 6};
-    const Rect right_of_forward{kForwardLeft + kArrow + 4, top, size.width - kForwardLeft - kArrow - 4, 6};
-    return shot.fraction(back, near_white) > 0.12 && shot.fraction(forward, near_white) > 0.12 &&
-           shot.fraction(back, near_black) > 0.3 && shot.fraction(forward, near_black) > 0.3 &&
-           shot.all(above_label, near_black) && shot.all(right_of_forward, near_black);
-  }
-
-  // No black bar along the bottom edge any more (what the control shows
-  // there instead is its own business: white under Wine).
-  static bool bar_gone(const Screenshot& shot, ScreenSize size) {
-    return shot.fraction({0, size.height - kBarHeight, size.width, kBarHeight}, near_black) < 0.2;
-  }
-
   void check_frame(ScreenSize size) {
     ASSERT_TRUE(resize(size));
     ASSERT_TRUE(start_unlocked("frame"));
@@ -83,29 +61,35 @@ class Frame : public E2eTest {
     s().input().move_to({size.width / 2, size.height - 1});
     auto shown = wait_until(kWithinATick, [&]() -> std::optional<Screenshot> {
       auto shot = s().screenshot();
-      if (shot && bar_shown(*shot, size)) return std::move(*shot);
+      if (shot && location_bar::shown(*shot, size)) return std::move(*shot);
       return std::nullopt;
     });
     ASSERT_TRUE(shown) << "no bar with both arrows; " << s().record("frame-bar-shown").string();
 
     // One row above the bar's top: it goes.
-    s().input().move_to({size.width / 2, size.height - kBarHeight - 1});
+    s().input().move_to({size.width / 2, size.height - location_bar::kHeight - 1});
     auto hidden = wait_until(kWithinATick, [&] {
       auto shot = s().screenshot();
-      return shot && bar_gone(*shot, size);
+      return shot && location_bar::gone(*shot, size);
     });
     EXPECT_TRUE(hidden) << "the bar stayed; " << s().record("frame-bar-hidden").string();
 
-    // Back with nothing behind: the standard error box with the control's
-    // text, dismissed; then the bar still answers the pointer.
-    s().input().move_to({kBackLeft + kArrow / 2, size.height - kBarHeight / 2});
+    // Forward with nothing ahead does nothing; back with nothing behind
+    // shows the standard error box with the control's text. Forward is
+    // clicked first, so a box of its own would be the first one to come.
+    const Point forward = location_bar::forward_arrow(size).center(), back = location_bar::back_arrow(size).center();
+    s().input().move_to(forward);
     ASSERT_TRUE(wait_until(kWithinATick * 2, [&] {
       auto shot = s().screenshot();
-      return shot && bar_shown(*shot, size);
+      return shot && location_bar::shown(*shot, size);
     })) << "the bar did not come up for the click";
     s().input().click(Button::Left);
+    s().input().click_at(back);
     auto box = wait_for_box(s(), slatebar::kTitle, 10s);
     ASSERT_TRUE(box) << box.error();
+    auto boxes = s().dialogs();
+    ASSERT_TRUE(boxes) << boxes.error();
+    EXPECT_EQ(boxes->size(), 1u) << "forward showed a box of its own";
     // The system's own text for E_FAIL (Wine's: "Call failed"), then the call.
     const std::string text = box->text();
     EXPECT_TRUE(text.ends_with(" (GoBack: 0x80004005)") && text.size() > 21) << text;
@@ -116,7 +100,7 @@ class Frame : public E2eTest {
     s().input().move_to({size.width / 2, size.height / 2});
     EXPECT_TRUE(wait_until(kWithinATick * 2, [&] {
       auto shot = s().screenshot();
-      return shot && bar_gone(*shot, size);
+      return shot && location_bar::gone(*shot, size);
     })) << "the bar no longer follows the pointer after the box";
     auto still = form("Slatebar");
     ASSERT_TRUE(still) << "the program is gone";

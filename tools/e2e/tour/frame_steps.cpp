@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "e2e/input.h"
+#include "e2e/location_bar.h"
 #include "e2e/paths.h"
 #include "e2e/wait.h"
 
@@ -15,15 +16,13 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-constexpr int kBarHeight = 33;
-
 using e2e::slatebar::form;
 
-// The bar's black along the bottom rows (under Wine the control shows
-// white where a page would be), with the back arrow's white on it.
+// The bottom rows only: a look at the bar costs a small capture.
 std::optional<e2e::Screenshot> bottom_rows(e2e::Session& session) {
   const e2e::ScreenSize size = session.screen();
-  auto shot = e2e::Screenshot::capture(session.x(), {0, size.height - kBarHeight, size.width, kBarHeight});
+  const int height = e2e::location_bar::kHeight;
+  auto shot = e2e::Screenshot::capture(session.x(), {0, size.height - height, size.width, height});
   if (!shot) return std::nullopt;
   return std::move(*shot);
 }
@@ -31,18 +30,15 @@ std::optional<e2e::Screenshot> bottom_rows(e2e::Session& session) {
 }  // namespace
 
 bool location_bar_up(e2e::Session& session) {
-  const e2e::ScreenSize size = session.screen();
   auto rows = bottom_rows(session);
-  const e2e::Rect back{8, size.height - kBarHeight, 32, 32};
-  return rows && rows->fraction(back, e2e::near_black) > 0.3 && rows->fraction(back, e2e::near_white) > 0.12;
+  return rows && e2e::location_bar::shown(*rows, session.screen());
 }
 
 namespace {
 
 bool bar_gone(e2e::Session& session) {
-  const e2e::ScreenSize size = session.screen();
   auto rows = bottom_rows(session);
-  return rows && rows->fraction({0, size.height - kBarHeight, size.width, kBarHeight}, e2e::near_black) < 0.2;
+  return rows && e2e::location_bar::gone(*rows, session.screen());
 }
 
 std::expected<void, std::string> bar_shown(Context& context) {
