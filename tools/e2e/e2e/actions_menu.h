@@ -84,6 +84,22 @@ inline std::expected<WinWindow, std::string> slide_bar_in(Session& s, std::optio
   return *bar;
 }
 
+// The icons fly in to the bar's left edge, 64 pixels apart around the
+// screen's middle; each is named by its place from the centre one.
+enum class Icon : int { Search = -2, Share = -1, Start = 0, Connect = 1, Settings = 2 };
+
+inline int icon_y(const Session& s, Icon icon) { return s.screen().height / 2 + 64 * static_cast<int>(icon); }
+
+// The bar slid in at the icon's height, and the icon clicked once the
+// icons stand still.
+inline std::expected<void, std::string> click_icon(Session& s, Icon icon) {
+  const int y = icon_y(s, icon);
+  auto bar = slide_bar_in(s, y);
+  if (!bar) return std::unexpected(bar.error());
+  s.input().click_at({bar->rect.x + kBarWidth / 2, y});
+  return {};
+}
+
 // The context menu open at the pointer, on the bar.
 inline std::expected<WinWindow, std::string> open_context_menu(Session& s) {
   auto bar = slide_bar_in(s, {}, BarWith::NoIcons);
