@@ -14,8 +14,6 @@ system_dll='^(kernel32|user32|gdi32|advapi32|ole32|oleaut32|shell32|shlwapi|comc
 
 check_exe() {  # check_exe <exe> <toolchain prefix> <file format>
   local exe=$1 prefix=$2 format=$3 dlls
-  checked=$((checked + 1))
-  echo "$exe"
   if ! "$prefix-objdump" -f "$exe" | grep -q "file format $format"; then
     fail "$exe is not of format $format"
   fi
@@ -50,14 +48,15 @@ check_exe() {  # check_exe <exe> <toolchain prefix> <file format>
   done
 }
 
-for build in "${windows_builds[@]}"; do
-  read -r preset prefix format dist <<<"$build"
-  exe=$(built_exe "$root/build/$preset")
-  if [[ -z $exe ]]; then
-    missing_build "$preset"
-    continue
-  fi
+# The built exe, then its dist copy where the folder has been assembled.
+check_built() {
   check_exe "$exe" "$prefix" "$format"
-  [[ -f $root/dist/$dist/slatebar.exe ]] && check_exe "$root/dist/$dist/slatebar.exe" "$prefix" "$format"
-done
+  local copy=$root/dist/$dist/slatebar.exe
+  [[ -f $copy ]] || return 0
+  checked=$((checked + 1))
+  echo "$copy"
+  check_exe "$copy" "$prefix" "$format"
+}
+
+for_each_built_exe check_built
 finish
