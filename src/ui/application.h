@@ -112,7 +112,7 @@ class Application : private plat::WindowSink {
   void restore_topmosts();
   bool is_ours(plat::HWND w) const;
   void pass_activation_on();
-  bool activate_another_program();
+  bool activate_front_window(bool ours);
   void hand_back_activation(plat::HWND had_it);
 
   // plat::WindowSink

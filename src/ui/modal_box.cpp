@@ -70,7 +70,7 @@ void Application::hand_back_activation(plat::HWND had_it) {
   } else if (had_it && is_ours(had_it)) {
     pass_activation_on();
   } else {
-    activate_another_program();
+    activate_front_window(false);
   }
 }
 
@@ -92,20 +92,15 @@ void Application::pass_activation_on() {
       return;
     }
   }
-  if (activate_another_program()) return;
-  for (plat::HWND w = os().GetWindow(os().GetDesktopWindow(), plat::GW_CHILD); w;
-       w = os().GetWindow(w, plat::GW_HWNDNEXT)) {
-    if (w != handle_ && is_ours(w) && can_take_activation(w)) {
-      os().SetForegroundWindow(w);
-      return;
-    }
-  }
+  if (!activate_front_window(false)) activate_front_window(true);
 }
 
-bool Application::activate_another_program() {
+// The first window in the z-order, of another program or of ours (the
+// application window aside), that can take the activation takes it.
+bool Application::activate_front_window(bool ours) {
   for (plat::HWND w = os().GetWindow(os().GetDesktopWindow(), plat::GW_CHILD); w;
        w = os().GetWindow(w, plat::GW_HWNDNEXT)) {
-    if (!is_ours(w) && can_take_activation(w)) {
+    if (w != handle_ && is_ours(w) == ours && can_take_activation(w)) {
       os().SetForegroundWindow(w);
       return true;
     }
