@@ -80,12 +80,12 @@ class Handles : public E2eTest {
     return {};
   }
 
-  // Once the lock screen or the splash has gone, the program's hidden
-  // application window is the active one under Wine, and the bar ignores
-  // the edge while it is; a person clicks back into another program's
-  // window first. (A click into the browser frame would do too, but under
-  // Wine it raises the frame's X window over the bar's, which then cannot
-  // be seen or clicked.)
+  // Once the lock screen or the splash has gone, a person goes back to
+  // another program's window. (Seen under Wine before the application
+  // window handed the activation on: without this click that hidden window
+  // kept it, and the bar ignores the edge while it does. A click into the
+  // browser frame instead raised the frame's X window over the bar's,
+  // which then could not be seen or clicked.)
   void click_into_page() { s().input().click_at(kOtherAt.center()); }
   static constexpr Rect kOtherAt{60, 60, 240, 160};
 
