@@ -1,11 +1,17 @@
 // The icon bar's actions under Wine: its context menu opens on a right
 // click, Lock brings the lock screen back over everything at the top of
-// the screen, the Share and Settings icons say they are not there yet,
-// and Exit ends the program with exit code 0, a splash still open or not.
+// the screen, the Start, Search and Connect icons show the browser frame
+// and navigate it, the Share and Settings icons say they are not there
+// yet, and Exit ends the program with exit code 0, a splash still open or
+// not.
 #include <thread>
+#include <vector>
 
 #include "e2e/actions_menu.h"
+#include "e2e/location_bar.h"
 #include "e2e/message_boxes.h"
+#include "e2e/ocr.h"
+#include "e2e/strip.h"
 #include "e2e_test.h"
 
 namespace e2e {
@@ -31,6 +37,58 @@ class Actions : public E2eTest {
     if (!open) return ::testing::AssertionFailure() << "the lock and welcome screens did not go";
     return ::testing::AssertionSuccess();
   }
+
+  // Another program's window, opened over what is there, in a colour the
+  // screen can be searched for.
+  static constexpr Rect kOtherAt{200, 150, 300, 200};
+  static constexpr Rgb kOtherColour{0x20, 0xA0, 0x40};
+  static constexpr Rect kInsideOther{kOtherAt.x + 20, kOtherAt.y + 40, kOtherAt.width - 40, kOtherAt.height - 60};
+  std::vector<HelperWindow> others_;
+
+  ::testing::AssertionResult open_other() {
+    const std::string n = std::to_string(others_.size() + 1);
+    auto w = s().open_window(WindowSpec::of("IconsOther" + n, "Other window " + n).at(kOtherAt).filled(kOtherColour));
+    if (!w) return ::testing::AssertionFailure() << w.error();
+    others_.push_back(*w);
+    return ::testing::AssertionSuccess();
+  }
+
+  // The frame's place against the other window opened last: in z-order,
+  // and in what the screen shows where that window is; nothing while the
+  // two disagree or the screen is between frames.
+  std::optional<bool> frame_in_front() {
+    auto list = s().windows();
+    auto frame = titled("Slatebar");
+    if (!list || !frame || !frame->visible) return std::nullopt;
+    auto z_frame = list->z_index(frame->hwnd), z_other = list->z_index(others_.back().hwnd());
+    auto shot = s().screenshot();
+    if (!z_frame || !z_other || !shot) return std::nullopt;
+    const double other_seen = shot->fraction(kInsideOther, near_to(kOtherColour, 16));
+    if (*z_frame < *z_other && other_seen < 0.05) return true;
+    if (*z_other < *z_frame && other_seen > 0.95) return false;
+    return std::nullopt;
+  }
+
+  // `by` says how the frame's coming to the front is judged: on the screen
+  // as well as in the window manager's order, or in that order alone.
+  enum class Judged { OnScreenToo, ByOrderAlone };
+  ::testing::AssertionResult icon_brings_frame_in_front(actions::Icon icon, Judged by) {
+    if (auto clicked = actions::click_icon(s(), icon); !clicked) {
+      return ::testing::AssertionFailure() << clicked.error();
+    }
+    const bool front = wait_until(5s, [&] {
+      if (by == Judged::OnScreenToo) return frame_in_front() == true;
+      auto list = s().windows();
+      auto frame = titled("Slatebar");
+      if (!list || !frame || !frame->visible) return false;
+      return list->z_index(frame->hwnd) < list->z_index(others_.back().hwnd());
+    });
+    s().input().move_to({s().screen().width / 2, s().screen().height / 2});
+    if (!front) {
+      return ::testing::AssertionFailure() << "the frame is not shown in front; " << s().record("icons-front").string();
+    }
+    return ::testing::AssertionSuccess();
+  }
 };
 
 TEST_F(Actions, LockBringsTheLockScreenBackAtTheTop) {
@@ -45,7 +103,7 @@ TEST_F(Actions, LockBringsTheLockScreenBackAtTheTop) {
                     2 * menu->rect.height})
                   .contains({menu->rect.x, menu->rect.y}))
       << "the menu opens at the pointer: " << menu->rect << " for " << pointer;
-  for (KeySymbol k : actions::kLock) s().input().tap(k);
+  ASSERT_TRUE(actions::choose_in(s(), *menu, actions::kLock));
 
   auto locked = wait_until(10s, [&] {
     auto lock = titled("frmLogon");
@@ -84,6 +142,109 @@ TEST_F(Actions, TheShareAndSettingsIconsSayNotYetImplemented) {
   EXPECT_TRUE(started->process->running());
 }
 
+// Start, Search and Connect each show a hidden browser frame in front of
+// another program's window. A press on the strip is the program's one way
+// to hide the frame. Each icon gets a fresh program: once the frame has
+// been brought to the front, Wine was seen to stack its X window over the
+// always-on-top strip (which Wine's own window order still had first), so
+// a later press on the strip met the frame; Windows keeps the band.
+class FromHidden : public Actions, public ::testing::WithParamInterface<actions::Icon> {};
+
+TEST_P(FromHidden, TheIconShowsTheFrameInFrontOfAnotherWindow) {
+  auto started = slatebar::start(s(), "actions-hidden");
+  ASSERT_TRUE(started) << started.error();
+  ASSERT_TRUE(slatebar::unlock_started(s()));
+  ASSERT_TRUE(open_other());
+  ASSERT_TRUE(strip::comes_in(s()));
+  auto hold = strip::press(s(), {2, s().screen().height / 2});
+  ASSERT_TRUE(hold) << hold.error();
+  (*hold)->release();
+  ASSERT_TRUE(wait_until(5s, [&] {
+    auto frame = titled("Slatebar");
+    return frame && !frame->visible;
+  })) << "the press on the strip did not hide the frame";
+  // Back into the other window, as a person goes on after the box.
+  s().input().click_at(kInsideOther.center());
+  EXPECT_TRUE(icon_brings_frame_in_front(GetParam(), Judged::OnScreenToo));
+}
+
+INSTANTIATE_TEST_SUITE_P(Icons, FromHidden,
+                         ::testing::Values(actions::Icon::Start, actions::Icon::Search, actions::Icon::Connect),
+                         [](const auto& info) -> std::string {
+                           switch (info.param) {
+                             case actions::Icon::Start: return "Start";
+                             case actions::Icon::Search: return "Search";
+                             default: return "Connect";
+                           }
+                         });
+
+// Start and Connect bring a frame that is up but behind a window opened
+// since to the front. That is judged by the window manager's order alone:
+// Wine restacks a window's X window only when it becomes the first visible
+// window in that order (winex11.drv's window.c, sync_window_position:
+// "should use stack_mode Below but most window managers don't get it
+// right"), and here the bar and the strip stand above it in the
+// always-on-top band, so the screen keeps showing the other window. On
+// Windows the order is what the screen shows. That Search leaves a visible
+// frame where it stands is held by the simulated desktop's scenario tests:
+// here, when a navigation completes, Wine's control takes the focus, which
+// can activate the frame and so raise it. Wine has no HTML engine here,
+// so the page stays blank; what a person can read is the address in the
+// location bar, after Start and after Search.
+//
+// Wine gives a local page's location as "file://Z:\...", where Windows
+// gives "file:///C:/..."; only the latter begins with "file:///", the mark
+// of a local location the bar never shows, so under Wine the start page's
+// location is shown too.
+TEST_F(Actions, StartAndConnectBringTheFrameForwardAndTheAddressFollows) {
+  auto started = slatebar::start(s(), "actions-icons");
+  ASSERT_TRUE(started) << started.error();
+  ASSERT_TRUE(slatebar::unlock_started(s()));
+  for (actions::Icon icon : {actions::Icon::Start, actions::Icon::Connect}) {
+    SCOPED_TRACE(static_cast<int>(icon));
+    ASSERT_TRUE(open_other());
+    ASSERT_TRUE(wait_until(5s, [&] { return frame_in_front() == false; }))
+        << "the window opened last is not in front of the frame; " << s().record("icons-behind").string();
+    EXPECT_TRUE(icon_brings_frame_in_front(icon, Judged::ByOrderAlone));
+  }
+
+  const ScreenSize size = s().screen();
+  // The address as the location bar shows it, read once the bar is up
+  // (the pointer on the bottom row); it runs on under the forward arrow.
+  auto address = [&]() -> std::string {
+    s().input().move_to({size.width / 2, size.height - 1});
+    auto shot = wait_until(5s, [&]() -> std::optional<Screenshot> {
+      auto shot = s().screenshot();
+      if (shot && location_bar::shown(*shot, size)) return std::move(*shot);
+      return std::nullopt;
+    });
+    if (!shot) return "(no location bar)";
+    const Rect text = location_bar::address(size);
+    auto words = read_white_text(*shot, {text.x, text.y, size.width - text.x, text.height});
+    if (!words) return words.error();
+    std::string joined;
+    for (const std::string& line : lines_of(*words)) joined += line;
+    return joined;
+  };
+  const std::string kSearchAddress = "https://html.duckduckgo.com/html/";
+  // The start page's folder is the program's copy for this test.
+  auto is_start_page = [](const std::string& a) {
+    return a.starts_with("file:") && a.find("actions-icons") != std::string::npos;
+  };
+  for (actions::Icon icon : {actions::Icon::Start, actions::Icon::Search}) {
+    SCOPED_TRACE(static_cast<int>(icon));
+    ASSERT_TRUE(actions::click_icon(s(), icon));
+    std::string last;
+    const bool there = wait_until(10s, [&] {
+      last = address();
+      return icon == actions::Icon::Search ? last == kSearchAddress : is_start_page(last);
+    });
+    EXPECT_TRUE(there) << "the address reads \"" << last << "\"; " << s().record("icons-address").string();
+    s().input().move_to({size.width / 2, size.height / 2});
+  }
+  EXPECT_TRUE(started->process->running());
+}
+
 TEST_F(Actions, ExitWithASplashOpenEndsTheProgramWithExitCodeZero) {
   auto started = slatebar::start(s(), "actions-exit");
   ASSERT_TRUE(started) << started.error();
@@ -91,16 +252,17 @@ TEST_F(Actions, ExitWithASplashOpenEndsTheProgramWithExitCodeZero) {
   // took longer than that to open on a loaded machine, Escape closes it and
   // About is chosen again.
   bool splash_under_menu = false;
+  std::expected<WinWindow, std::string> menu = std::unexpected("not opened");
   for (int attempt = 0; attempt < 3 && !splash_under_menu; ++attempt) {
     if (attempt > 0) s().input().tap(XK_Escape);
     ASSERT_TRUE(actions::choose(s(), actions::kAbout));
     ASSERT_TRUE(wait_until(15s, [&] { return actions::visible_titled(s(), "FormSplash"); })) << "no splash";
-    auto menu = actions::open_context_menu(s());
+    menu = actions::open_context_menu(s());
     ASSERT_TRUE(menu) << menu.error();
     splash_under_menu = static_cast<bool>(actions::visible_titled(s(), "FormSplash"));
   }
   ASSERT_TRUE(splash_under_menu) << "the splash went before the menu opened, three times";
-  for (KeySymbol k : actions::kExit) s().input().tap(k);
+  ASSERT_TRUE(actions::choose_in(s(), *menu, actions::kExit));
   const auto status = started->process->wait_exit(30s);
   ASSERT_TRUE(status) << "the program runs on after Exit";
   EXPECT_TRUE(status->exited_with(0)) << *status;

@@ -71,27 +71,13 @@ std::expected<void, std::string> frame_from_start(Context& context) {
   if (auto ready = running(context); !ready) return ready;
   if (auto ready = unlocked(context, "tour-actions"); !ready) return ready;
   e2e::Session& session = context.session;
-  const int centre = session.screen().height / 2;
-  // The splash handed the activation to the program's hidden application
-  // window, and while that is in front the bar ignores the edge; a click
-  // on the page gives it to the frame, as a person would.
-  session.input().click_at({session.screen().width / 2, centre});
-  std::this_thread::sleep_for(300ms);
   // The frame's window carries the program's title.
   auto frame_open = [&] {
     auto frame = e2e::slatebar::form(session, e2e::slatebar::kTitle);
     return frame && frame->visible;
   };
-  // Now and then (once in a few tours under Wine) the first click on the
-  // icon opened nothing; a person clicks it again.
-  bool opened = false;
-  for (int attempt = 0; attempt < 3 && !opened; ++attempt) {
-    auto bar = e2e::actions::slide_bar_in(session, centre);
-    if (!bar) return std::unexpected(bar.error());
-    session.input().click_at({bar->rect.x + e2e::actions::kBarWidth / 2, centre});
-    opened = e2e::wait_until(5s, frame_open);
-  }
-  if (!opened) return std::unexpected("the browser frame did not open");
+  if (auto clicked = e2e::actions::click_icon(session, e2e::actions::Icon::Start); !clicked) return clicked;
+  if (!e2e::wait_until(5s, frame_open)) return std::unexpected("the browser frame did not open");
   // With its location bar up, which shows the page's address: the page
   // itself stays blank under Wine.
   session.input().move_to({session.screen().width / 2, session.screen().height - 1});
@@ -106,10 +92,7 @@ std::expected<void, std::string> frame_from_start(Context& context) {
 std::expected<void, std::string> not_yet_implemented(Context& context) {
   if (auto ready = running(context); !ready) return ready;
   e2e::Session& session = context.session;
-  const int share_y = session.screen().height / 2 - 64;
-  auto bar = e2e::actions::slide_bar_in(session, share_y);
-  if (!bar) return std::unexpected(bar.error());
-  session.input().click_at({bar->rect.x + e2e::actions::kBarWidth / 2, share_y});
+  if (auto clicked = e2e::actions::click_icon(session, e2e::actions::Icon::Share); !clicked) return clicked;
   auto box = e2e::wait_for_box(session, e2e::slatebar::kTitle);
   if (!box) return std::unexpected(box.error());
   auto shot = context.shoot("14-not-yet-implemented");
