@@ -1,18 +1,21 @@
 // Ending the program in the middle of things: a close request to the main
 // window during a lock-screen drag (the nested polling loop with the
 // button held), during a drag out of the left-edge strip, while an About
-// splash fades in, and while a message box is up. Each ends with exit
-// code 0, and nothing of the program is left running in the prefix.
+// splash fades in, and while a message box is up. Each situation is seen
+// to be reached before the request. Each ends with exit code 0, and
+// nothing of the program is left running in the prefix.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 
 #include "e2e/actions_menu.h"
 #include "e2e/message_boxes.h"
 #include "e2e/slatebar.h"
+#include "e2e/strip.h"
 #include "e2e_test.h"
 
 namespace e2e {
@@ -51,7 +54,7 @@ class Shutdown : public E2eTest {
   std::optional<std::string> unavailable() const override { return slatebar::unavailable(); }
 
   // Posts the close request, lets go of the button, and judges the end.
-  void expect_clean_end(WineProcess& process, std::optional<ButtonHold>& hold) {
+  void expect_clean_end(WineProcess& process, std::unique_ptr<ButtonHold>& hold) {
     auto posted = s().close_class(slatebar::kBarClass);
     ASSERT_TRUE(posted) << posted.error();
     EXPECT_GE(*posted, 1);
@@ -74,37 +77,45 @@ TEST_F(Shutdown, ExitInTheMiddleOfThings) {
     const char* what;
     bool answer_start_boxes;
     // Brings the program into the situation; may leave a button held.
-    std::function<void(std::optional<ButtonHold>&)> situation;
+    std::function<void(std::unique_ptr<ButtonHold>&)> situation;
   };
   const Row rows[] = {
       {"during a lock-screen drag", true,
-       [&](std::optional<ButtonHold>& hold) {
+       [&](std::unique_ptr<ButtonHold>& hold) {
          s().input().move_to({middle.x, screen.height - 60});
-         hold.emplace(s().input(), Button::Left);
-         std::this_thread::sleep_for(300ms);
-         s().input().move_to({middle.x, screen.height - 300});
-         std::this_thread::sleep_for(500ms);
+         hold = std::make_unique<ButtonHold>(s().input(), Button::Left);
+         strip::drag_held(s(), {middle.x, screen.height - 60}, {middle.x, screen.height - 300});
+         ASSERT_TRUE(wait_until(5s, [&] {
+           auto lock = slatebar::form(s(), "frmLogon");
+           return lock && lock->visible && lock->rect.y < 0;
+         })) << "the lock screen did not follow the drag";
        }},
       {"during a drag out of the left-edge strip", true,
-       [&](std::optional<ButtonHold>& hold) {
-         // Unlock first, so that the strip is not behind the lock screen.
-         s().input().drag({middle.x, screen.height - 60}, {middle.x, 60}, 30);
-         std::this_thread::sleep_for(3s);
-         s().input().move_to({0, middle.y});
-         std::this_thread::sleep_for(1500ms);
-         hold.emplace(s().input(), Button::Left);
-         std::this_thread::sleep_for(300ms);
-         s().input().move_to({200, middle.y});
-         std::this_thread::sleep_for(500ms);
+       [&](std::unique_ptr<ButtonHold>& hold) {
+         // Unlocked first, so that the strip is not behind the lock screen,
+         // and with another program's window for the list to show.
+         ASSERT_TRUE(slatebar::unlock_started(s()));
+         auto other = s().open_window(WindowSpec::of("ShutdownOther", "Other window").at({600, 100, 300, 200}));
+         ASSERT_TRUE(other) << other.error();
+         ASSERT_TRUE(strip::comes_in(s()));
+         const Point press{2, middle.y}, out{200, middle.y};
+         auto pressed = strip::press(s(), press);
+         ASSERT_TRUE(pressed) << pressed.error();
+         hold = std::move(*pressed);
+         strip::drag_held(s(), press, out);
+         ASSERT_TRUE(wait_until(5s, [&] {
+           auto list = slatebar::window_list_form(s());
+           return list && list->visible && list->rect.right() == out.x;
+         })) << "the window list did not follow the pointer out";
        }},
       {"while an About splash fades in", true,
-       [&](std::optional<ButtonHold>&) {
+       [&](std::unique_ptr<ButtonHold>&) {
          ASSERT_TRUE(actions::choose(s(), actions::kAbout));
          ASSERT_TRUE(wait_until(10s, [&] { return actions::visible_titled(s(), "FormSplash"); }))
              << "no splash";
        }},
       {"while the start-up message box is up", false,
-       [&](std::optional<ButtonHold>&) {
+       [&](std::unique_ptr<ButtonHold>&) {
          auto box = wait_for_box(s(), slatebar::kTitle, 60s);
          ASSERT_TRUE(box) << box.error();
        }},
@@ -122,7 +133,7 @@ TEST_F(Shutdown, ExitInTheMiddleOfThings) {
       ASSERT_TRUE(launched) << launched.error();
       process = &launched->get();
     }
-    std::optional<ButtonHold> hold;
+    std::unique_ptr<ButtonHold> hold;
     row.situation(hold);
     if (::testing::Test::HasFatalFailure()) return;
     ASSERT_TRUE(process->running()) << "the program ended before the close request";
