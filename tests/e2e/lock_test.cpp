@@ -7,7 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <thread>
+#include <functional>
 
 #include "e2e/bitmap_file.h"
 #include "e2e/message_boxes.h"
@@ -98,14 +98,31 @@ class Lock : public E2eTest {
   // The lock screen lies on the screen at rest: the picture's pixels in
   // the upper part, away from the icon bar and the texts.
   ::testing::AssertionResult shows_logon_picture(const Screenshot& shot) {
-    auto expected = logon_picture(s().screen());
-    if (!expected) return ::testing::AssertionFailure() << expected.error();
-    return same_patches(shot, *expected, {0, 0, s().screen().width - 96, 320});
+    if (!logon_ || logon_->width() != s().screen().width) {
+      auto expected = logon_picture(s().screen());
+      if (!expected) return ::testing::AssertionFailure() << expected.error();
+      logon_ = std::move(*expected);
+    }
+    return same_patches(shot, *logon_, {0, 0, s().screen().width - 96, 320});
+  }
+
+  // The screen once the lock screen is drawn at rest and `also` holds, or
+  // the last look after 20 s, for the checks to say what is missing: a
+  // loaded machine draws it, and the clock's first tick, late.
+  std::expected<Screenshot, std::string> lock_drawn(const std::function<bool(const Screenshot&)>& also = {}) {
+    auto drawn = wait_until(20s, [&]() -> std::optional<Screenshot> {
+      auto shot = s().screenshot();
+      if (shot && shows_logon_picture(*shot) && (!also || also(*shot))) return std::move(*shot);
+      return std::nullopt;
+    });
+    if (drawn) return std::move(*drawn);
+    return s().screenshot();
   }
 
   void drag_up(int distance) { slatebar::drag_lock_screen(s(), distance); }
 
   bool session_ready_ = false;
+  std::optional<Screenshot> logon_;
 };
 
 TEST_F(Lock, StartsLockedWithTheClockAndFetchesTheAccountPicture) {
@@ -125,14 +142,15 @@ TEST_F(Lock, StartsLockedWithTheClockAndFetchesTheAccountPicture) {
   EXPECT_TRUE(lock->topmost());
 
   // The clock texts come with the first tick, a second after creation.
-  std::this_thread::sleep_for(1500ms);
-  auto shot = s().screenshot();
+  const int h = s().screen().height;
+  const Rect time_text{88, h - 200, 260, 110}, day_text{88, h - 300, 260, 100};
+  auto shot = lock_drawn([&](const Screenshot& look) {
+    return look.fraction(time_text, near_white) > 0.03 && look.fraction(day_text, near_white) > 0.03;
+  });
   ASSERT_TRUE(shot) << shot.error();
   EXPECT_TRUE(shows_logon_picture(*shot));
   auto picture = logon_picture(s().screen());
   ASSERT_TRUE(picture) << picture.error();
-  const int h = s().screen().height;
-  const Rect time_text{88, h - 200, 260, 110}, day_text{88, h - 300, 260, 100};
   EXPECT_GT(shot->fraction(time_text, near_white), 0.03) << "no white time text";
   EXPECT_GT(shot->fraction(day_text, near_white), 0.03) << "no white date text";
   EXPECT_LT(picture->fraction(time_text, near_white), 0.01) << "the picture itself is white there";
@@ -143,7 +161,8 @@ TEST_F(Lock, ADragUpOf300OpensOntoTheWelcomeScreenWhichThenGoes) {
   auto started = slatebar::start(s(), "lock-open");
   ASSERT_TRUE(started) << started.error();
   ASSERT_TRUE(wait_until(10s, [&] { return window_titled("frmLogon").has_value(); }));
-  std::this_thread::sleep_for(500ms);
+  auto drawn = lock_drawn();
+  ASSERT_TRUE(drawn && shows_logon_picture(*drawn)) << "the lock screen was not drawn";
 
   const ScreenSize size = s().screen();
   const Rect picture_at{size.width / 2 - 63, size.height / 4, kPictureSize, kPictureSize};
@@ -180,7 +199,8 @@ TEST_F(Lock, ReleasedHighItSlidesAwayIn50PixelSteps) {
     return w && w->visible ? w : std::nullopt;
   });
   ASSERT_TRUE(lock) << "no lock screen";
-  std::this_thread::sleep_for(500ms);
+  auto drawn = lock_drawn();
+  ASSERT_TRUE(drawn && shows_logon_picture(*drawn)) << "the lock screen was not drawn";
 
   drag_up(300);
   // Its X window's place, sampled as fast as X answers (a millisecond or
@@ -209,15 +229,27 @@ TEST_F(Lock, ADragOf100SpringsBack) {
   auto started = slatebar::start(s(), "lock-spring");
   ASSERT_TRUE(started) << started.error();
   ASSERT_TRUE(wait_until(10s, [&] { return window_titled("frmLogon").has_value(); }));
-  std::this_thread::sleep_for(500ms);
+  auto drawn = lock_drawn();
+  ASSERT_TRUE(drawn && shows_logon_picture(*drawn)) << "the lock screen was not drawn";
 
-  drag_up(100);
-  std::this_thread::sleep_for(1s);
-  auto lock = window_titled("frmLogon");
-  ASSERT_TRUE(lock);
+  // Pressed near the band's top edge: the screen's top follows the
+  // pointer's travel less the press's height in the band, so that a press
+  // there moves it by nearly the whole 100, short of the 128 that open it.
+  bool followed = false;
+  slatebar::drag_lock_screen(s(), 100, 250, [&] {
+    followed = wait_until(5s, [&] {
+      auto held = window_titled("frmLogon");
+      return held && held->rect.y < 0;
+    });
+  });
+  EXPECT_TRUE(followed) << "the lock screen did not follow the drag";
+  auto lock = wait_until(10s, [&] {
+    auto w = window_titled("frmLogon");
+    return w && w->rect.y == 0 ? w : std::nullopt;
+  });
+  ASSERT_TRUE(lock) << "not back at rest";
   EXPECT_TRUE(lock->visible);
-  EXPECT_EQ(lock->rect.y, 0) << "not back at rest";
-  auto shot = s().screenshot();
+  auto shot = lock_drawn();
   ASSERT_TRUE(shot) << shot.error();
   EXPECT_TRUE(shows_logon_picture(*shot));
 }
@@ -294,8 +326,7 @@ TEST_F(Lock, WithoutAnyPictureItAsksComplainsAndStillComesUp) {
     });
     EXPECT_TRUE(w) << title << " did not come up";
   }
-  std::this_thread::sleep_for(1500ms);
-  auto shot = s().screenshot();
+  auto shot = lock_drawn();
   ASSERT_TRUE(shot) << shot.error();
   EXPECT_TRUE(shows_logon_picture(*shot));
 }

@@ -6,13 +6,12 @@
 //
 // The lock screen stands in front of the panel after the start, so each
 // run opens it first with a drag, as a person would.
-#include <X11/keysym.h>
-
 #include <cstdio>
 #include <expected>
 #include <string>
 #include <vector>
 
+#include "e2e/actions_menu.h"
 #include "e2e/paths.h"
 #include "e2e/slatebar.h"
 #include "e2e/wait.h"
@@ -242,11 +241,15 @@ void Bar::slide_in_and_out() {
   ASSERT_TRUE(menu) << "no menu opened";
   // Off the menu, so that no item is highlighted, and still on the bar.
   s().input().move_to({w() - 30, menu->rect.bottom() + 40});
-  std::this_thread::sleep_for(300ms);
-  auto menu_shot = s().screenshot();
-  ASSERT_TRUE(menu_shot) << menu_shot.error();
-  EXPECT_EQ(menu_rows(*menu_shot, menu->rect), (std::vector<std::string>{"text", "line", "text", "line", "text"}));
-  s().input().tap(XK_x);
+  const std::vector<std::string> kRows{"text", "line", "text", "line", "text"};
+  std::vector<std::string> rows;
+  wait_until(5s, [&] {
+    auto menu_shot = s().screenshot();
+    rows = menu_shot ? menu_rows(*menu_shot, menu->rect) : std::vector<std::string>{menu_shot.error()};
+    return rows == kRows;
+  });
+  EXPECT_EQ(rows, kRows);
+  ASSERT_TRUE(actions::choose_in(s(), *menu, actions::kExit));
   const auto status = started->process->wait_exit(20s);
   ASSERT_TRUE(status) << "the program runs on after Exit";
   EXPECT_TRUE(status->exited_with(0)) << *status;

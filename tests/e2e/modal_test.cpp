@@ -5,7 +5,6 @@
 // click on its OK button where it is drawn closes it; and afterwards, with
 // no other click, the bar slides out and in with the pointer alone.
 #include <chrono>
-#include <thread>
 
 #include "e2e/actions_menu.h"
 #include "e2e/message_boxes.h"
@@ -124,9 +123,13 @@ TEST_F(Modal, ShareOverTheLockScreenStandsInFrontAndHoldsTheRestUntilItsOkIsClic
   EXPECT_EQ(seen(*box), (BoxSeen{"Slatebar", "Not yet implemented", {"OK"}, false}));
   EXPECT_TRUE(in_front_of(*box, "frmLogon"));
   // On the screen: where the box is, the lock screen's picture has gone.
-  std::this_thread::sleep_for(500ms);
-  auto shot = s().screenshot();
-  ASSERT_TRUE(shot) << shot.error();
+  std::optional<Screenshot> shot;
+  wait_until(10s, [&] {
+    auto look = s().screenshot();
+    if (look) shot = std::move(*look);
+    return shot && shot->same_as(*before, box->rect) < 0.5;
+  });
+  ASSERT_TRUE(shot) << "no look at the screen";
   EXPECT_LT(shot->same_as(*before, box->rect), 0.5) << "the lock screen shows where the box is; "
                                                    << s().record("box-hidden").string();
   const unsigned pid = started->bar.pid;

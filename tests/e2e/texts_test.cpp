@@ -9,7 +9,6 @@
 #include <optional>
 #include <regex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "e2e/actions_menu.h"
@@ -134,11 +133,15 @@ TEST_P(Texts, TheLockScreenAndTheClockPanelTellTheTimeAndDateInTheLocalesWords) 
   auto started = slatebar::start(s(), std::string("texts-") + language.tesseract);
   ASSERT_TRUE(started) << started.error();
   ASSERT_TRUE(wait_until(20s, [&] { return slatebar::shown(s(), "frmLogon"); })) << "no lock screen";
-  // The texts come with the clock's first tick, a second after creation.
-  std::this_thread::sleep_for(1500ms);
+  // The texts come with the clock's first tick, a second after creation:
+  // read once the time's place shows white.
   const int h = s().screen().height;
-  auto lock_shot = s().screenshot();
-  ASSERT_TRUE(lock_shot) << lock_shot.error();
+  auto lock_shot = wait_until(20s, [&]() -> std::optional<Screenshot> {
+    auto shot = s().screenshot();
+    if (shot && shot->fraction({88, h - 200, 260, 110}, near_white) > 0.03) return std::move(*shot);
+    return std::nullopt;
+  });
+  ASSERT_TRUE(lock_shot) << "no time on the lock screen; " << s().record("lock-texts").string();
   auto lock = read(*lock_shot, {{60, h - 320, 420, 250}});
   ASSERT_TRUE(lock) << lock.error();
   std::printf("the lock screen reads %s\n", lock->all().c_str());
@@ -171,14 +174,19 @@ TEST_P(Texts, TheLockScreenAndTheClockPanelTellTheTimeAndDateInTheLocalesWords) 
   ASSERT_TRUE(bar) << bar.error();
   auto panel = wait_until(5s, [&] { return slatebar::visible_titled(s(), "frmClock"); });
   ASSERT_TRUE(panel) << "no clock panel beside the bar";
-  std::this_thread::sleep_for(500ms);
-  auto panel_shot = s().screenshot();
-  ASSERT_TRUE(panel_shot) << panel_shot.error();
   // The panel's labels, in its design: the time from 80 to 302, the
   // weekday and the date from 304 (its client area is at the window's
-  // origin, measured).
+  // origin, measured). Read once both show white.
   const Point o{panel->rect.x, panel->rect.y};
   const Rect time_label{o.x + 80, o.y + 16, 222, 117}, day_label{o.x + 304, o.y + 40, 151, 78};
+  auto panel_shot = wait_until(10s, [&]() -> std::optional<Screenshot> {
+    auto shot = s().screenshot();
+    if (shot && shot->fraction(time_label, near_white) > 0.03 && shot->fraction(day_label, near_white) > 0.03) {
+      return std::move(*shot);
+    }
+    return std::nullopt;
+  });
+  ASSERT_TRUE(panel_shot) << "the clock panel shows no texts; " << s().record("panel-texts").string();
   auto clock = read(*panel_shot, {{o.x + 70, o.y, 232, 143}, {o.x + 303, o.y + 30, 157, 100}});
   ASSERT_TRUE(clock) << clock.error();
   std::printf("the clock panel reads %s\n", clock->all().c_str());
