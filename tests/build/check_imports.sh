@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # The import tables of both built slatebar.exe (and of their dist copies):
-# only Windows system DLLs, never dwmapi.dll (the compositor is loaded by name
-# at run time, so the program starts where it is missing), no runtime DLL
-# of the compiler (the link is fully static); text drawn, measured and
-# pumped through the wide calls only, and OLE started rather than bare COM.
+# only Windows system DLLs that are never looked for beside the exe, never
+# dwmapi.dll (the compositor is loaded by name at run time, so the program
+# starts where it is missing), no runtime DLL of the compiler (the link is
+# fully static); text drawn, measured and pumped through the wide calls
+# only, and OLE started rather than bare COM.
 #   check_imports.sh <source dir>
 set -uo pipefail
 root=$1
 source "$(dirname "$0")/common.sh"
 
-# Lower-case names of the DLLs a stock Windows installation provides.
-system_dll='^(kernel32|user32|gdi32|advapi32|ole32|oleaut32|shell32|shlwapi|comctl32|comdlg32|gdiplus|msvcrt|ucrtbase|uxtheme|msimg32|winmm|version|ws2_32|urlmon|wininet|imm32|rpcrt4|ntdll|shcore|psapi|winspool\.drv|crypt32|bcrypt|secur32|userenv|setupapi|dbghelp|api-ms-win-[a-z0-9-]+)(\.dll)?$'
+# Lower-case names of the system DLLs that Windows loads from the system
+# folder only (KnownDLLs, and ntdll, which every process has). Any other
+# DLL named in the import table is looked for beside the exe first, where
+# a downloaded folder may hold a file of that name; such DLLs are loaded
+# by full path at run time instead.
+known_dll='^(kernel32|user32|gdi32|advapi32|ole32|oleaut32|shell32|shlwapi|comdlg32|msvcrt|imm32|rpcrt4|ntdll|psapi|ws2_32|setupapi|shcore|combase|sechost|normaliz|nsi|wldap32|imagehlp|msctf|clbcatq|coml2|api-ms-win-[a-z0-9-]+)(\.dll)?$'
 
 check_exe() {  # check_exe <exe> <toolchain prefix> <file format>
   local exe=$1 prefix=$2 format=$3 dlls
@@ -43,7 +48,7 @@ check_exe() {  # check_exe <exe> <toolchain prefix> <file format>
     case $dll in
       dwmapi.dll) fail "$exe imports dwmapi.dll at load time" ;;
       libstdc++*|libgcc*|libwinpthread*) fail "$exe imports the compiler runtime $dll (not linked statically)" ;;
-      *) [[ $dll =~ $system_dll ]] || fail "$exe imports $dll, which is not a Windows system DLL" ;;
+      *) [[ $dll =~ $known_dll ]] || fail "$exe imports $dll, which Windows looks for beside the exe first" ;;
     esac
   done
 }

@@ -1,5 +1,6 @@
 // Processes, time, modules and the last error.
 #include "platform/win32/convert.h"
+#include "platform/win32/entry_point.h"
 #include "platform/win32/win32_platform.h"
 
 namespace win32 {
@@ -44,12 +45,11 @@ plat::DWORD Win32Platform::os_major_version() {
   // GetVersionExA reports the version the manifest claims to know, not the
   // system's; ntdll's RtlGetVersion tells the truth.
   using RtlGetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
-  HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
-  FARPROC entry = ntdll ? ::GetProcAddress(ntdll, "RtlGetVersion") : nullptr;
-  if (!entry) return LOBYTE(LOWORD(::GetVersion()));
+  auto rtl_get_version = entry_point<RtlGetVersion>(::GetModuleHandleA("ntdll.dll"), "RtlGetVersion");
+  if (!rtl_get_version) return LOBYTE(LOWORD(::GetVersion()));
   OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof info;
-  reinterpret_cast<RtlGetVersion>(reinterpret_cast<void (*)()>(entry))(&info);
+  rtl_get_version(&info);
   return info.dwMajorVersion;
 }
 

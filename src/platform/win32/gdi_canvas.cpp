@@ -51,8 +51,11 @@ void GdiCanvas::draw_image(const plat::Image& img, int x, int y, const plat::REC
   if (!source) return;
   SelectedObject selected(source, dib->bitmap.get());
   const ::BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  ::AlphaBlend(dc_, left, top, right - left, bottom - top, source, left - x, top - y, right - left,
-               bottom - top, blend);
+  // GDI's own name for AlphaBlend: gdi32 is always loaded from the system
+  // folder, where msimg32, which exports AlphaBlend, is looked for beside
+  // the exe first.
+  ::GdiAlphaBlend(dc_, left, top, right - left, bottom - top, source, left - x, top - y, right - left,
+                  bottom - top, blend);
 }
 
 void GdiCanvas::draw_text(std::string_view line, const plat::Font& font, plat::COLORREF color,

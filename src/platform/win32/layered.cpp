@@ -3,6 +3,7 @@
 #include "platform/win32/carried_error.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/dib.h"
+#include "platform/win32/entry_point.h"
 #include "platform/win32/handles.h"
 
 namespace win32 {
@@ -26,11 +27,8 @@ BOOL WINAPI missing_update(HWND, HDC, ::POINT*, ::SIZE*, HDC, ::POINT*, COLORREF
 
 template <typename Fn>
 Fn user32_entry(const char* name, Fn stand_in) {
-  HMODULE user32 = ::GetModuleHandleA("user32.dll");
-  FARPROC entry = user32 ? ::GetProcAddress(user32, name) : nullptr;
-  // Through void(*)() first: a direct cast between unrelated function
-  // types is what -Wcast-function-type rejects.
-  return entry ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(entry)) : stand_in;
+  Fn entry = entry_point<Fn>(::GetModuleHandleA("user32.dll"), name);
+  return entry ? entry : stand_in;
 }
 
 }  // namespace

@@ -10,13 +10,12 @@
 #include <span>
 #include <string>
 
+#include "platform/win32/gdiplus_library.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/straight_alpha.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_headers.h"
 
-#include <objidl.h>
-#include <gdiplus.h>
 #include <wrl/client.h>
 
 namespace win32 {
@@ -24,7 +23,6 @@ namespace win32 {
 namespace {
 
 using Microsoft::WRL::ComPtr;
-namespace gdip = Gdiplus::DllExports;
 
 // A read-only IStream over bytes it does not own (a resource, which lives
 // as long as the module). Stat reports the size and no name: by the
@@ -147,7 +145,8 @@ class ResourceStream final : public IStream {
 
 // A GDI+ image, disposed when its owner goes.
 struct DisposeImage {
-  void operator()(Gdiplus::GpBitmap* image) const { gdip::GdipDisposeImage(image); }
+  const GdiplusLibrary* gdiplus;
+  void operator()(Gdiplus::GpBitmap* image) const { gdiplus->dispose_image(image); }
 };
 using GdipBitmap = std::unique_ptr<Gdiplus::GpBitmap, DisposeImage>;
 
@@ -164,15 +163,15 @@ std::span<const BYTE> rcdata(std::string_view name) {
 // GDI+'s 32-bit GDI bitmap of the encoded picture, on a background of
 // ARGB 0 (all four channels zero). The GDI+ image and the stream are
 // released before this returns; the bitmap is all that is left.
-GdiObject<HBITMAP> decode_to_hbitmap(std::span<const BYTE> encoded) {
+GdiObject<HBITMAP> decode_to_hbitmap(const GdiplusLibrary& gdiplus, std::span<const BYTE> encoded) {
   ComPtr<IStream> stream = ResourceStream::create(encoded);
   if (!stream) return {};
   Gdiplus::GpBitmap* made = nullptr;
   // Without embedded colour management: the artwork's pixels as they are.
-  if (gdip::GdipCreateBitmapFromStream(stream.Get(), &made) != Gdiplus::Ok) return {};
-  GdipBitmap image(made);
+  if (gdiplus.create_bitmap_from_stream(stream.Get(), &made) != Gdiplus::Ok) return {};
+  GdipBitmap image(made, DisposeImage{&gdiplus});
   HBITMAP hbitmap = nullptr;
-  if (gdip::GdipCreateHBITMAPFromBitmap(image.get(), &hbitmap, 0) != Gdiplus::Ok) return {};
+  if (gdiplus.create_hbitmap_from_bitmap(image.get(), &hbitmap, 0) != Gdiplus::Ok) return {};
   return GdiObject<HBITMAP>(hbitmap);
 }
 
@@ -181,7 +180,9 @@ GdiObject<HBITMAP> decode_to_hbitmap(std::span<const BYTE> encoded) {
 plat::DecodedBitmap Win32Platform::decode_picture_resource(std::string_view name) {
   const std::span<const BYTE> encoded = rcdata(name);
   if (encoded.empty()) return {};
-  const GdiObject<HBITMAP> hbitmap = decode_to_hbitmap(encoded);
+  const GdiplusLibrary* library = gdiplus();
+  if (!library) return {};
+  const GdiObject<HBITMAP> hbitmap = decode_to_hbitmap(*library, encoded);
   if (!hbitmap) return {};
 
   BITMAP info{};

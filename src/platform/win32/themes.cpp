@@ -4,6 +4,7 @@
 #include "platform/win32/themes.h"
 
 #include "platform/system_folder.h"
+#include "platform/win32/entry_point.h"
 #include "platform/win32/win32_platform.h"
 
 namespace win32 {
@@ -15,9 +16,7 @@ ThemeApi look_up_theme_api(Win32Platform& os) {
   const std::string path = plat::system_file(os, "uxtheme.dll");
   if (path.empty()) return api;
   api.uxtheme.reset(::LoadLibraryA(path.c_str()));
-  FARPROC entry = api.uxtheme ? ::GetProcAddress(api.uxtheme.get(), "IsAppThemed") : nullptr;
-  // Through void(*)() first, as -Wcast-function-type wants.
-  if (entry) api.is_app_themed = reinterpret_cast<ThemeApi::IsAppThemed>(reinterpret_cast<void (*)()>(entry));
+  api.is_app_themed = entry_point<ThemeApi::IsAppThemed>(api.uxtheme.get(), "IsAppThemed");
   return api;
 }
 

@@ -14,6 +14,7 @@ namespace win32 {
 struct LayeredApi;
 // uxtheme, loaded from the system folder on first use (themes.cpp).
 struct ThemeApi;
+struct GdiplusLibrary;
 
 class Win32Platform final : public plat::Platform {
  public:
@@ -124,8 +125,13 @@ class Win32Platform final : public plat::Platform {
   bool visual_styles_active() override;
 
  private:
+  // GDI+ from the system folder, loaded on first use (gdiplus_library.cpp);
+  // null when it cannot be had.
+  const GdiplusLibrary* gdiplus();
+
   std::unique_ptr<LayeredApi> layered_;
   std::unique_ptr<ThemeApi> themes_;
+  std::unique_ptr<GdiplusLibrary> gdiplus_;
 };
 
 }  // namespace win32
