@@ -30,12 +30,6 @@ HRESULT BrowserFrame::QueryInterface(REFIID iid, void** out) {
   return E_NOINTERFACE;
 }
 
-ULONG BrowserFrame::Release() {
-  const ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
-}
-
 BrowserFrame::~BrowserFrame() { remove_key_filter(this); }
 
 void BrowserFrame::detach() {
@@ -87,12 +81,6 @@ HRESULT BrowserSite::QueryInterface(REFIID iid, void** out) {
   }
   AddRef();
   return S_OK;
-}
-
-ULONG BrowserSite::Release() {
-  const ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
 }
 
 HRESULT BrowserSite::GetMoniker(DWORD, DWORD, IMoniker** out) {
@@ -186,12 +174,6 @@ HRESULT BrowserEventSink::QueryInterface(REFIID iid, void** out) {
   }
   *out = nullptr;
   return E_NOINTERFACE;
-}
-
-ULONG BrowserEventSink::Release() {
-  const ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
 }
 
 HRESULT BrowserEventSink::GetTypeInfoCount(UINT* count) {
@@ -324,7 +306,8 @@ HRESULT WebBrowserHost::create(Win32Platform& os) {
   HRESULT hr = ::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&object_));
   if (FAILED(hr)) return hr;
   frame_ = make_com<BrowserFrame>(form_, window_.get());
-  site_ = make_com<BrowserSite>(window_.get(), frame_);
+  site_ = frame_ ? make_com<BrowserSite>(window_.get(), frame_) : nullptr;
+  if (!site_) return E_OUTOFMEMORY;
   hr = sending([&] { return object_->SetClientSite(site_.Get()); });
   if (FAILED(hr)) return hr;
   // A fresh control in its default state, as a designer would store it.
@@ -341,6 +324,7 @@ HRESULT WebBrowserHost::create(Win32Platform& os) {
   if (hr = object_.As(&points); FAILED(hr)) return hr;
   if (hr = points->FindConnectionPoint(DIID_DWebBrowserEvents2, &events_point_); FAILED(hr)) return hr;
   sink_ = make_com<BrowserEventSink>(events_);
+  if (!sink_) return E_OUTOFMEMORY;
   return events_point_->Advise(sink_.Get(), &cookie_);
 }
 

@@ -1,13 +1,14 @@
 // The COM objects by which the program hosts the web browser control: the
 // site the control is embedded in (client site, in-place site and document
 // host), its in-place frame, and the sink that receives the control's
-// events. Each counts its references and frees itself on the last Release,
-// as COM objects do; the host holds them in ComPtrs.
+// events. Each is made by make_com, which counts its references and frees
+// it on the last Release; the host holds them in ComPtrs.
 #pragma once
 
 #include <memory>
 #include <utility>
 
+#include "platform/win32/com_object.h"
 #include "platform/win32/key_filter.h"
 #include "platform/win32/win32_headers.h"
 
@@ -19,20 +20,11 @@
 
 namespace win32 {
 
-// A COM object of ours, holding the first reference. The last Release
-// deletes it, so its creation is the one place a bare new belongs.
-template <class T, class... Args>
-Microsoft::WRL::ComPtr<T> make_com(Args&&... args) {
-  Microsoft::WRL::ComPtr<T> object;
-  object.Attach(new T(std::forward<Args>(args)...));
-  return object;
-}
-
 // The in-place frame: the form's top-level window, which owns the
 // dialogs a page raises, and the holder of the control's active object,
 // to which every message loop offers the keys meant for the control's
 // windows (key_filter.h) before dispatching them.
-class BrowserFrame final : public IOleInPlaceFrame, private KeyFilter {
+class BrowserFrame : public IOleInPlaceFrame, private KeyFilter {
  public:
   // `frame` is the form's top-level window, `window` the child window the
   // control lives in.
@@ -47,8 +39,6 @@ class BrowserFrame final : public IOleInPlaceFrame, private KeyFilter {
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override;
 
   // IOleWindow
   HRESULT STDMETHODCALLTYPE GetWindow(HWND* out) override;
@@ -68,11 +58,12 @@ class BrowserFrame final : public IOleInPlaceFrame, private KeyFilter {
   HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
- private:
+ protected:
   ~BrowserFrame();
+
+ private:
   bool take_key(MSG& msg) override;
 
-  ULONG refs_ = 1;  // the control calls on the program's one thread
   HWND frame_;
   HWND window_;
   Microsoft::WRL::ComPtr<IOleInPlaceActiveObject> active_;
@@ -82,17 +73,18 @@ class BrowserFrame final : public IOleInPlaceFrame, private KeyFilter {
 // document host, all answered by one object. The control lives in
 // `window` (a child window of ours that fills the browser's place on the
 // form); its in-place frame is `frame`.
-class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IDocHostUIHandler {
+class BrowserSite : public IOleClientSite, public IOleInPlaceSite, public IDocHostUIHandler {
  public:
   BrowserSite(HWND window, Microsoft::WRL::ComPtr<BrowserFrame> frame)
       : window_(window), frame_(std::move(frame)) {}
   BrowserSite(const BrowserSite&) = delete;
   BrowserSite& operator=(const BrowserSite&) = delete;
 
-  // IUnknown
+  // IUnknown. AddRef and Release are ComObject's; they are named here so
+  // that a call through this class, with three IUnknowns, finds one.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override;
+  ULONG STDMETHODCALLTYPE AddRef() override = 0;
+  ULONG STDMETHODCALLTYPE Release() override = 0;
 
   // IOleClientSite
   HRESULT STDMETHODCALLTYPE SaveObject() override { return E_NOTIMPL; }
@@ -144,10 +136,10 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
   HRESULT STDMETHODCALLTYPE TranslateUrl(DWORD, LPWSTR, LPWSTR* out) override;
   HRESULT STDMETHODCALLTYPE FilterDataObject(IDataObject*, IDataObject** out) override;
 
- private:
+ protected:
   ~BrowserSite() = default;
 
-  ULONG refs_ = 1;  // the control calls on the program's one thread
+ private:
   HWND window_;
   Microsoft::WRL::ComPtr<BrowserFrame> frame_;
 };
@@ -161,7 +153,7 @@ inline constexpr DWORD kDocHostFlags =
 // Receives DWebBrowserEvents2 and hands the two the program uses to the
 // toolkit. Detached before the host goes, since the control may keep the
 // sink a little longer than the connection.
-class BrowserEventSink final : public IDispatch {
+class BrowserEventSink : public IDispatch {
  public:
   explicit BrowserEventSink(plat::BrowserEvents* events) : events_(events) {}
   BrowserEventSink(const BrowserEventSink&) = delete;
@@ -171,8 +163,6 @@ class BrowserEventSink final : public IDispatch {
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override;
 
   // IDispatch: only Invoke; the control never asks a sink for type information.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
@@ -181,11 +171,12 @@ class BrowserEventSink final : public IDispatch {
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                                    UINT*) override;
 
- private:
+ protected:
   ~BrowserEventSink() = default;
+
+ private:
   void new_window2(DISPPARAMS& params);
 
-  ULONG refs_ = 1;  // the control calls on the program's one thread
   plat::BrowserEvents* events_;
 };
 

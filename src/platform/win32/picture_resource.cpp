@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 
+#include "platform/win32/com_object.h"
 #include "platform/win32/gdiplus_library.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/straight_alpha.h"
@@ -29,14 +30,10 @@ using Microsoft::WRL::ComPtr;
 // IStream convention the caller frees any name it receives, so the field
 // must never be left undefined. The system's memory streams are of no use
 // here, since what their Stat leaves in that field is theirs to decide.
-class ResourceStream final : public IStream {
+class ResourceStream : public IStream {
  public:
-  // COM objects free themselves on their last Release, so this is the one
-  // place that makes one; the pointer goes straight into its owner.
   static ComPtr<IStream> create(std::span<const BYTE> bytes, ULONGLONG position = 0) {
-    ComPtr<IStream> stream;
-    stream.Attach(new (std::nothrow) ResourceStream(bytes, position));
-    return stream;
+    return make_com<ResourceStream>(bytes, position);
   }
 
   // ---- IUnknown ----
@@ -49,13 +46,6 @@ class ResourceStream final : public IStream {
     }
     *object = nullptr;
     return E_NOINTERFACE;
-  }
-  // GDI+ may hand the stream to a codec on another thread.
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(::InterlockedIncrement(&refs_)); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const auto left = static_cast<ULONG>(::InterlockedDecrement(&refs_));
-    if (left == 0) delete this;
-    return left;
   }
 
   // ---- ISequentialStream ----
@@ -134,11 +124,11 @@ class ResourceStream final : public IStream {
     return *copy ? S_OK : E_OUTOFMEMORY;
   }
 
- private:
+ protected:
   ResourceStream(std::span<const BYTE> bytes, ULONGLONG position) : bytes_(bytes), position_(position) {}
   ~ResourceStream() = default;
 
-  LONG refs_ = 1;
+ private:
   std::span<const BYTE> bytes_;
   ULONGLONG position_;
 };
