@@ -11,6 +11,7 @@
 #include "e2e/location_bar.h"
 #include "e2e/message_boxes.h"
 #include "e2e/ocr.h"
+#include "e2e/screen_wait.h"
 #include "e2e/strip.h"
 #include "e2e_test.h"
 
@@ -53,19 +54,27 @@ class Actions : public E2eTest {
     return ::testing::AssertionSuccess();
   }
 
-  // The frame's place against the other window opened last: in z-order,
-  // and in what the screen shows where that window is; nothing while the
-  // two disagree or the screen is between frames.
-  std::optional<bool> frame_in_front() {
+  // Whether the frame stands before the other window opened last in the
+  // window manager's order; nothing while the frame is not up.
+  std::optional<bool> frame_first() {
     auto list = s().windows();
     auto frame = titled("Slatebar");
     if (!list || !frame || !frame->visible) return std::nullopt;
     auto z_frame = list->z_index(frame->hwnd), z_other = list->z_index(others_.back().hwnd());
+    if (!z_frame || !z_other) return std::nullopt;
+    return *z_frame < *z_other;
+  }
+
+  // The frame's place against the other window opened last: in z-order,
+  // and in what the screen shows where that window is; nothing while the
+  // two disagree or the screen is between frames.
+  std::optional<bool> frame_in_front() {
+    const std::optional<bool> first = frame_first();
     auto shot = s().screenshot();
-    if (!z_frame || !z_other || !shot) return std::nullopt;
+    if (!first || !shot) return std::nullopt;
     const double other_seen = shot->fraction(kInsideOther, near_to(kOtherColour, 16));
-    if (*z_frame < *z_other && other_seen < 0.05) return true;
-    if (*z_other < *z_frame && other_seen > 0.95) return false;
+    if (*first && other_seen < 0.05) return true;
+    if (!*first && other_seen > 0.95) return false;
     return std::nullopt;
   }
 
@@ -77,11 +86,7 @@ class Actions : public E2eTest {
       return ::testing::AssertionFailure() << clicked.error();
     }
     const bool front = wait_until(5s, [&] {
-      if (by == Judged::OnScreenToo) return frame_in_front() == true;
-      auto list = s().windows();
-      auto frame = titled("Slatebar");
-      if (!list || !frame || !frame->visible) return false;
-      return list->z_index(frame->hwnd) < list->z_index(others_.back().hwnd());
+      return (by == Judged::OnScreenToo ? frame_in_front() : frame_first()) == true;
     });
     s().input().move_to({s().screen().width / 2, s().screen().height / 2});
     if (!front) {
@@ -213,10 +218,8 @@ TEST_F(Actions, StartAndConnectBringTheFrameForwardAndTheAddressFollows) {
   // (the pointer on the bottom row); it runs on under the forward arrow.
   auto address = [&]() -> std::string {
     s().input().move_to({size.width / 2, size.height - 1});
-    auto shot = wait_until(5s, [&]() -> std::optional<Screenshot> {
-      auto shot = s().screenshot();
-      if (shot && location_bar::shown(*shot, size)) return std::move(*shot);
-      return std::nullopt;
+    auto shot = wait_for_screen(s().x(), 5s, [&](const Screenshot& shot) {
+      return location_bar::shown(shot, size);
     });
     if (!shot) return "(no location bar)";
     const Rect text = location_bar::address(size);

@@ -13,6 +13,7 @@
 #include "e2e/input.h"
 #include "e2e/location_bar.h"
 #include "e2e/message_boxes.h"
+#include "e2e/screen_wait.h"
 #include "e2e/slatebar.h"
 #include "e2e/wait.h"
 #include "e2e_test.h"
@@ -59,10 +60,8 @@ class Frame : public E2eTest {
 
     // The pointer on the bottom row, anywhere across: the bar comes up.
     s().input().move_to({size.width / 2, size.height - 1});
-    auto shown = wait_until(kWithinATick, [&]() -> std::optional<Screenshot> {
-      auto shot = s().screenshot();
-      if (shot && location_bar::shown(*shot, size)) return std::move(*shot);
-      return std::nullopt;
+    auto shown = wait_for_screen(s().x(), kWithinATick, [&](const Screenshot& shot) {
+      return location_bar::shown(shot, size);
     });
     ASSERT_TRUE(shown) << "no bar with both arrows; " << s().record("frame-bar-shown").string();
 

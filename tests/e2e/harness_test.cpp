@@ -9,6 +9,7 @@
 
 #include "e2e/message_boxes.h"
 #include "e2e/paths.h"
+#include "e2e/screen_wait.h"
 #include "e2e/wait.h"
 #include "e2e_test.h"
 
@@ -94,10 +95,8 @@ TEST_F(Harness, ScreenPixelsShowTheWindowWhereItIs) {
   auto window = s().open_window(WindowSpec::of("Colour", "Colour").at(rect).filled(orange).frameless());
   ASSERT_TRUE(window) << window.error();
   // Painting follows the map; the fill is there once WM_PAINT has run.
-  auto painted = wait_until(10s, [&]() -> std::optional<Screenshot> {
-    auto shot = s().screenshot();
-    if (shot && shot->all(rect, near_to(orange, 8))) return std::move(*shot);
-    return std::nullopt;
+  auto painted = wait_for_screen(s().x(), 10s, [&](const Screenshot& shot) {
+    return shot.all(rect, near_to(orange, 8));
   });
   ASSERT_TRUE(painted) << s().record("colour-window").string();
   EXPECT_FALSE(painted->all({rect.x - 4, rect.y, 4, rect.height}, near_to(orange, 8)));

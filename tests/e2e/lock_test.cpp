@@ -12,6 +12,7 @@
 #include "e2e/bitmap_file.h"
 #include "e2e/message_boxes.h"
 #include "e2e/paths.h"
+#include "e2e/screen_wait.h"
 #include "e2e/slatebar.h"
 #include "e2e/wait.h"
 #include "e2e_test.h"
@@ -110,10 +111,8 @@ class Lock : public E2eTest {
   // the last look after 20 s, for the checks to say what is missing: a
   // loaded machine draws it, and the clock's first tick, late.
   std::expected<Screenshot, std::string> lock_drawn(const std::function<bool(const Screenshot&)>& also = {}) {
-    auto drawn = wait_until(20s, [&]() -> std::optional<Screenshot> {
-      auto shot = s().screenshot();
-      if (shot && shows_logon_picture(*shot) && (!also || also(*shot))) return std::move(*shot);
-      return std::nullopt;
+    auto drawn = wait_for_screen(s().x(), 20s, [&](const Screenshot& shot) {
+      return shows_logon_picture(shot) && (!also || also(shot));
     });
     if (drawn) return std::move(*drawn);
     return s().screenshot();

@@ -13,6 +13,7 @@
 
 #include "e2e/actions_menu.h"
 #include "e2e/paths.h"
+#include "e2e/screen_wait.h"
 #include "e2e/slatebar.h"
 #include "e2e/wait.h"
 #include "e2e_test.h"
@@ -146,10 +147,8 @@ void Bar::slide_in_and_out() {
   // In: the pointer on the last column.
   const auto t0 = Clock::now();
   s().input().move_to({w() - 1, h() / 3});
-  auto in = wait_until(2s, [&]() -> std::optional<Screenshot> {
-    auto now = s().screenshot();
-    if (now && bar_in(*now) && panel_in(*now)) return std::move(*now);
-    return std::nullopt;
+  auto in = wait_for_screen(s().x(), 2s, [&](const Screenshot& now) {
+    return bar_in(now) && panel_in(now);
   });
   const auto in_ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count();
   ASSERT_TRUE(in) << "the bar and its icons did not come in";
@@ -209,13 +208,8 @@ void Bar::slide_in_and_out() {
   // Out: the pointer in the middle.
   const auto t1 = Clock::now();
   s().input().move_to({w() / 2, h() / 3});
-  auto out = wait_until(2s, [&]() -> std::optional<Screenshot> {
-    auto now = s().screenshot();
-    if (now && now->same_as(*before, bar_columns()) > 0.99 &&
-        now->fraction(panel_rect, near_to(kBeneathColour)) > 0.95) {
-      return std::move(*now);
-    }
-    return std::nullopt;
+  auto out = wait_for_screen(s().x(), 2s, [&](const Screenshot& now) {
+    return now.same_as(*before, bar_columns()) > 0.99 && now.fraction(panel_rect, near_to(kBeneathColour)) > 0.95;
   });
   const auto out_ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t1).count();
   ASSERT_TRUE(out) << "the bar or the panel stayed";

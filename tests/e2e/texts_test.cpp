@@ -13,6 +13,7 @@
 
 #include "e2e/actions_menu.h"
 #include "e2e/ocr.h"
+#include "e2e/screen_wait.h"
 #include "e2e/slatebar.h"
 #include "e2e/wait.h"
 #include "e2e_test.h"
@@ -136,10 +137,8 @@ TEST_P(Texts, TheLockScreenAndTheClockPanelTellTheTimeAndDateInTheLocalesWords) 
   // The texts come with the clock's first tick, a second after creation:
   // read once the time's place shows white.
   const int h = s().screen().height;
-  auto lock_shot = wait_until(20s, [&]() -> std::optional<Screenshot> {
-    auto shot = s().screenshot();
-    if (shot && shot->fraction({88, h - 200, 260, 110}, near_white) > 0.03) return std::move(*shot);
-    return std::nullopt;
+  auto lock_shot = wait_for_screen(s().x(), 20s, [&](const Screenshot& shot) {
+    return shot.fraction({88, h - 200, 260, 110}, near_white) > 0.03;
   });
   ASSERT_TRUE(lock_shot) << "no time on the lock screen; " << s().record("lock-texts").string();
   auto lock = read(*lock_shot, {{60, h - 320, 420, 250}});
@@ -179,12 +178,8 @@ TEST_P(Texts, TheLockScreenAndTheClockPanelTellTheTimeAndDateInTheLocalesWords) 
   // origin, measured). Read once both show white.
   const Point o{panel->rect.x, panel->rect.y};
   const Rect time_label{o.x + 80, o.y + 16, 222, 117}, day_label{o.x + 304, o.y + 40, 151, 78};
-  auto panel_shot = wait_until(10s, [&]() -> std::optional<Screenshot> {
-    auto shot = s().screenshot();
-    if (shot && shot->fraction(time_label, near_white) > 0.03 && shot->fraction(day_label, near_white) > 0.03) {
-      return std::move(*shot);
-    }
-    return std::nullopt;
+  auto panel_shot = wait_for_screen(s().x(), 10s, [&](const Screenshot& shot) {
+    return shot.fraction(time_label, near_white) > 0.03 && shot.fraction(day_label, near_white) > 0.03;
   });
   ASSERT_TRUE(panel_shot) << "the clock panel shows no texts; " << s().record("panel-texts").string();
   auto clock = read(*panel_shot, {{o.x + 70, o.y, 232, 143}, {o.x + 303, o.y + 30, 157, 100}});

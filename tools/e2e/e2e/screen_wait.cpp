@@ -16,6 +16,15 @@ double changed_fraction(const Screenshot& a, const Screenshot& b) {
   return static_cast<double>(changed) / (static_cast<double>(a.width()) * a.height());
 }
 
+std::optional<Screenshot> wait_for_screen(const XConnection& x, std::chrono::milliseconds timeout,
+                                          const std::function<bool(const Screenshot&)>& shows) {
+  return wait_until(timeout, [&]() -> std::optional<Screenshot> {
+    auto shot = Screenshot::capture(x);
+    if (shot && shows(*shot)) return std::move(*shot);
+    return std::nullopt;
+  });
+}
+
 std::expected<Screenshot, std::string> wait_until_still(const XConnection& x, std::chrono::milliseconds still,
                                                         std::chrono::milliseconds timeout, double tolerance) {
   const auto deadline = Clock::now() + timeout;
