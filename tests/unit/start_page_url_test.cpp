@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/start_page.h"
 #include "platform/sim/desktop.h"
+#include "ui/start_page.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ TEST(StartPageUrl, FromTheExecutablesFolder) {
       // An unknown folder leaves the page's name alone.
       {"", "file:///menu\\index.htm"},
   };
-  for (const Row& row : rows) EXPECT_EQ(app::start_page_url_for(row.folder), row.url) << row.folder;
+  for (const Row& row : rows) EXPECT_EQ(ui::start_page_url_for(row.folder), row.url) << row.folder;
 }
 
 // The running exe's folder, widened as the control takes it; letters of
@@ -50,10 +50,10 @@ TEST(StartPageUrl, OfTheRunningExecutableWidenedFromTheAnsiCodePage) {
   desktop.install();
   for (const Row& row : rows) {
     desktop.set_exe_path(row.exe);
-    const std::u16string url = app::start_page_url();
+    const std::u16string url = ui::start_page_url();
     EXPECT_EQ(url, row.url) << row.exe;
     const std::string folder = std::string(row.exe).substr(0, std::string(row.exe).rfind('\\') + 1);
-    EXPECT_EQ(plat::os().utf16_to_ansi(url), app::start_page_url_for(folder)) << row.exe;
+    EXPECT_EQ(plat::os().utf16_to_ansi(url), ui::start_page_url_for(folder)) << row.exe;
   }
 }
 

@@ -2,13 +2,13 @@
 
 #include <string_view>
 
-#include "app/start_page.h"
 #include "forms/overlay/overlay.h"
 #include "platform/platform.h"
 #include "ui/application.h"
 #include "ui/label.h"
 #include "ui/panel.h"
 #include "ui/picture.h"
+#include "ui/start_page.h"
 #include "ui/timer.h"
 #include "ui/web_browser.h"
 
@@ -56,7 +56,7 @@ void TfrmFrameWork::FormCreate(ui::Component&) {
   wb1->set_align(ui::Align::Client);
   wb1->set_FullScreen(true);
   wb1->set_TheaterMode(true);
-  wb1->Navigate(app::start_page_url());
+  wb1->Navigate(ui::start_page_url());
 
   Panel1->set_left(0);
   Panel1->set_width(width());

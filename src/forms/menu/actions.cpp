@@ -4,13 +4,13 @@
 // to report inside the frame.
 #include <string_view>
 
-#include "app/start_page.h"
 #include "forms/Logon/Logon.h"
 #include "forms/Splash/Splash.h"
 #include "forms/framework/framework.h"
 #include "forms/menu/menu.h"
 #include "forms/welcome/welcome.h"
 #include "ui/dialogs.h"
+#include "ui/start_page.h"
 #include "ui/web_browser.h"
 
 namespace {
@@ -31,7 +31,7 @@ constexpr std::string_view kNotYetImplemented = "Not yet implemented";
 // the start page again.
 void TfrmMenu::imgMenuClick(ui::Component&) {
   frmFrameWork->show();
-  frmFrameWork->wb1->Navigate(app::start_page_url());
+  frmFrameWork->wb1->Navigate(ui::start_page_url());
 }
 
 // A frame that is already visible keeps its place among the windows: the

@@ -1,17 +1,8 @@
 #include "platform/sim/registry.h"
 
+#include "platform/sim/names.h"
+
 namespace sim {
-namespace {
-
-std::string upper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
-
-}  // namespace
 
 std::string Registry::normalize(std::string_view key) {
   std::string out;

@@ -4,20 +4,14 @@
 #include <iterator>
 #include <sstream>
 
+#include "platform/sim/names.h"
+
 #ifndef SLATEBAR_SOURCE_DIR
 #error "slatebar_sim needs SLATEBAR_SOURCE_DIR, the source tree the resources are read from"
 #endif
 
 namespace sim {
 namespace {
-
-std::string upper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
 
 // A quoted rc string: "\\" is one backslash; either separator is a folder step.
 std::string unquote(std::string_view token) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace ui {
 
 // "file:///" + the folder with every "\" turned into "/" + "menu\index.htm".
 // Nothing is escaped and the start page's own backslash stays: the control
@@ -17,4 +17,4 @@ std::string start_page_url_for(std::string_view exe_folder);
 // The start page URL of the running executable, wide, as the control takes it.
 std::u16string start_page_url();
 
-}  // namespace app
+}  // namespace ui

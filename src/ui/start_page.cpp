@@ -1,11 +1,11 @@
-#include "app/start_page.h"
+#include "ui/start_page.h"
 
 #include <algorithm>
 
 #include "platform/platform.h"
 #include "ui/exe_folder.h"
 
-namespace app {
+namespace ui {
 
 namespace {
 
@@ -25,4 +25,4 @@ std::string start_page_url_for(std::string_view exe_folder) {
 
 std::u16string start_page_url() { return plat::os().ansi_to_utf16(start_page_url_for(ui::exe_folder())); }
 
-}  // namespace app
+}  // namespace ui
