@@ -4,6 +4,7 @@
 // and navigate it, the Share and Settings icons say they are not there
 // yet, and Exit ends the program with exit code 0, a splash still open or
 // not.
+#include <cctype>
 #include <thread>
 #include <vector>
 
@@ -161,9 +162,8 @@ TEST_P(FromHidden, TheIconShowsTheFrameInFrontOfAnotherWindow) {
   ASSERT_TRUE(slatebar::unlock_started(s()));
   ASSERT_TRUE(open_other());
   ASSERT_TRUE(strip::comes_in(s()));
-  auto hold = strip::press(s(), {2, s().screen().height / 2});
-  ASSERT_TRUE(hold) << hold.error();
-  (*hold)->release();
+  auto pressed = strip::press(s(), {2, s().screen().height / 2});
+  ASSERT_TRUE(pressed) << pressed.error();
   ASSERT_TRUE(wait_until(5s, [&] {
     auto frame = titled("Slatebar");
     return frame && !frame->visible;
@@ -197,12 +197,17 @@ INSTANTIATE_TEST_SUITE_P(Icons, FromHidden,
 // so the page stays blank; what a person can read is the address in the
 // location bar, after Start and after Search.
 //
-// Wine gives a local page's location as "file://Z:\...", where Windows
-// gives "file:///C:/..."; only the latter begins with "file:///", the mark
-// of a local location the bar never shows, so under Wine the start page's
-// location is shown too.
+// Wine gives a local page's location as "file://" and the DOS path, where
+// Windows gives "file:///C:/..."; only the latter begins with "file:///",
+// the mark of a local location the bar never shows, so under Wine the
+// start page's location is shown too. The program is installed under C:
+// for this test, so its address reads the same wherever the project is
+// cloned: a long clone path runs on under the forward arrow, and OCR
+// misread it.
 TEST_F(Actions, StartAndConnectBringTheFrameForwardAndTheAddressFollows) {
-  auto started = slatebar::start(s(), "actions-icons");
+  auto folder = slatebar::installed_copy(s(), "actions-icons");
+  ASSERT_TRUE(folder) << folder.error();
+  auto started = slatebar::start_in(s(), *folder);
   ASSERT_TRUE(started) << started.error();
   ASSERT_TRUE(slatebar::unlock_started(s()));
   for (actions::Icon icon : {actions::Icon::Start, actions::Icon::Connect}) {
@@ -229,10 +234,23 @@ TEST_F(Actions, StartAndConnectBringTheFrameForwardAndTheAddressFollows) {
     for (const std::string& line : lines_of(*words)) joined += line;
     return joined;
   };
-  const std::string kSearchAddress = "https://html.duckduckgo.com/html/";
-  // The start page's folder is the program's copy for this test.
-  auto is_start_page = [](const std::string& a) {
-    return a.starts_with("file:") && a.find("actions-icons") != std::string::npos;
+  // What a person checks of an address: the page's own part, the search
+  // page's host and the start page's name at the end, in whichever
+  // separators OCR reads.
+  auto page_part = [](std::string a) {
+    std::string out;
+    for (char c : a) {
+      if (c == ' ') continue;
+      out += (c == '\\' || c == '|') ? '/' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return out;
+  };
+  auto is_search_page = [&](const std::string& a) {
+    return page_part(a).find("html.duckduckgo.com/html") != std::string::npos;
+  };
+  auto is_start_page = [&](const std::string& a) {
+    const std::string p = page_part(a);
+    return p.starts_with("file:") && p.ends_with("menu/index.htm");
   };
   for (actions::Icon icon : {actions::Icon::Start, actions::Icon::Search}) {
     SCOPED_TRACE(static_cast<int>(icon));
@@ -240,7 +258,7 @@ TEST_F(Actions, StartAndConnectBringTheFrameForwardAndTheAddressFollows) {
     std::string last;
     const bool there = wait_until(10s, [&] {
       last = address();
-      return icon == actions::Icon::Search ? last == kSearchAddress : is_start_page(last);
+      return icon == actions::Icon::Search ? is_search_page(last) : is_start_page(last);
     });
     EXPECT_TRUE(there) << "the address reads \"" << last << "\"; " << s().record("icons-address").string();
     s().input().move_to({size.width / 2, size.height / 2});

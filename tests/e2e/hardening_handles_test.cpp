@@ -114,7 +114,7 @@ class Handles : public E2eTest {
   Cycle pull_cycle() {
     if (auto in = strip::comes_in(s()); !in) return std::unexpected(in.error());
     const Point press{2, h() / 2}, out{450, h() / 2};
-    auto hold = strip::press(s(), press);
+    auto hold = strip::press_held(s(), press);
     if (!hold) return std::unexpected(hold.error());
     strip::drag_held(s(), press, out);
     const bool pulled = wait_until(5s, [&] {

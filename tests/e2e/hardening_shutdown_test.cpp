@@ -99,7 +99,7 @@ TEST_F(Shutdown, ExitInTheMiddleOfThings) {
          ASSERT_TRUE(other) << other.error();
          ASSERT_TRUE(strip::comes_in(s()));
          const Point press{2, middle.y}, out{200, middle.y};
-         auto pressed = strip::press(s(), press);
+         auto pressed = strip::press_held(s(), press);
          ASSERT_TRUE(pressed) << pressed.error();
          hold = std::move(*pressed);
          strip::drag_held(s(), press, out);

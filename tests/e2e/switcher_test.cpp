@@ -1,18 +1,14 @@
 // The left-edge strip and the window list under Wine, where composition is
 // off: the start says "Aero Disabled"; the pointer on the first column
 // brings in the half-transparent strip and leaving the edge sends it out;
-// a press on it warns that Aero is not enabled (answered while the button
-// stays down), a drag pulls the list form out after the pointer, and the
-// release switches to the lowest listed window, unless it comes within
-// the strip's cancel zone. The settings dialog waits, hidden, where it
-// will be shown.
+// a press on it warns that Aero is not enabled, and once the person has
+// let go and clicked OK the strip and the list are at rest. The drag and
+// the switch, which a person cannot reach here, are the simulated
+// desktop's to show. The settings dialog waits, hidden, where it will be
+// shown.
 //
-// Two things differ from Windows here, both measured: without a
-// compositing manager the X server ignores a window's opacity, so the
-// strip shows black (its alpha is still set on its X window); and Wine's
-// SwitchToThisWindow raises a window of another process to the top
-// without making it the active one, so the switch is seen in the z-order
-// and on the screen.
+// Without a compositing manager the X server ignores a window's opacity,
+// so the strip shows black (its alpha is still set on its X window).
 #include <chrono>
 #include <thread>
 
@@ -141,73 +137,40 @@ TEST_F(Switcher, TheStripFollowsTheEdgeAndTheSettingsDialogWaitsHidden) {
   EXPECT_EQ(settings_x->alpha(), 250);
 }
 
-TEST_F(Switcher, ADragPullsTheListOutAndTheReleaseSwitches) {
-  auto desk_up = desk("switcher-drag");
+// Where every press that lists warns, a person lets go on seeing the
+// warning and clicks its OK. The drag then ends: the list goes, nothing is
+// switched to, the strip is back at rest, and what the person types next
+// does not go to the strip. The next press lists afresh and warns again.
+TEST_F(Switcher, APressWarnsAndAfterItsOkTheStripAndTheListAreAtRest) {
+  auto desk_up = desk("switcher-press");
   ASSERT_TRUE(desk_up) << desk_up.error();
-  ASSERT_FALSE(lower_in_front(*desk_up));
-
-  ASSERT_TRUE(strip_comes_in());
   const Point press{2, h() / 2};
-  auto hold = strip::press(s(), press);
-  ASSERT_TRUE(hold) << hold.error() << "; " << s().record("strip-press").string();
-
-  // Out over the two windows: the list form follows, its right edge at
-  // the pointer and its middle at the pointer's height.
-  const Point out{550, 250};
-  strip::drag_held(s(), press, out);
-  auto list = list_form();
-  ASSERT_TRUE(list) << "no window list; " << s().record("list-out").string();
-  EXPECT_TRUE(list->visible);
-  EXPECT_TRUE(list->topmost());
-  EXPECT_EQ(list->rect.right(), out.x) << *list;
-  EXPECT_EQ(list->rect.y, out.y - list->rect.height / 2) << *list;
-  auto frame = slatebar::form(s(), "Slatebar");
-  ASSERT_TRUE(frame);
-  EXPECT_FALSE(frame->visible) << "the browser frame stays hidden during the drag";
-  // In front of both windows in z-order. Wine, without a window manager,
-  // restacks an X window on showing only when no visible window stands
-  // above it; the strip and the bar do, so on the screen the list form
-  // keeps the X stacking it had (measured: below the two windows). What a
-  // person sees of it left of them: its black face and the list box with
-  // both titles, the lower one selected.
-  auto z = s().windows();
-  ASSERT_TRUE(z) << z.error();
-  EXPECT_LT(z->z_index(list->hwnd), z->z_index(desk_up->lower.hwnd()));
-  auto shot = s().screenshot();
-  ASSERT_TRUE(shot) << shot.error();
-  const Rect uncovered{list->rect.x + 6, list->rect.y + 24, kLowerAt.x - list->rect.x - 12, list->rect.height - 30};
-  EXPECT_GT(shot->fraction(uncovered, near_black), 0.4) << s().record("list-face").string();
-  EXPECT_GT(shot->fraction(uncovered, near_white), 0.1);
-  EXPECT_GT(shot->fraction(uncovered, near_to({0x00, 0x78, 0xD7}, 40)), 0.005) << "no selected row";
-
-  (*hold)->release();
-  EXPECT_TRUE(wait_until(5s, [&] {
-    auto l = list_form();
-    return l && !l->visible;
-  })) << "the list form stayed out";
-  EXPECT_TRUE(wait_until(5s, [&] { return lower_in_front(*desk_up); }))
-      << "the lower window did not come to the front; " << s().record("switched").string();
-  // What the person types next goes to the window switched to: the strip
-  // coming back does not take the activation.
-  EXPECT_TRUE(wait_until(3s, [&] { return foreground() == desk_up->lower.hwnd(); }))
-      << "the foreground window after the switch is " << foreground() << "; " << s().record("switch-fg").string();
-  auto strip_after = strip();
-  ASSERT_TRUE(strip_after);
-  EXPECT_TRUE(strip_after->visible);
-
-  // A release within the cancel zone switches nothing: the window now
-  // behind (the upper one, last in the list) stays behind.
-  ASSERT_TRUE(strip_comes_in());
-  auto again = strip::press(s(), press);
-  ASSERT_TRUE(again) << again.error();
-  strip::drag_held(s(), press, {5, press.y}, 3);
-  (*again)->release();
-  EXPECT_TRUE(wait_until(5s, [&] {
-    auto l = list_form();
-    return l && !l->visible;
-  }));
-  std::this_thread::sleep_for(1s);
-  EXPECT_TRUE(lower_in_front(*desk_up)) << "a release at column 5 switched; " << s().record("no-switch").string();
+  for (int round = 1; round <= 2; ++round) {
+    SCOPED_TRACE(round);
+    ASSERT_TRUE(strip_comes_in());
+    auto pressed = strip::press(s(), press);
+    ASSERT_TRUE(pressed) << pressed.error();
+    // The keyboard is not left on the strip. Under Wine it does not go back
+    // to the upper window either: after each box answered with a click,
+    // Wine's desktop window was the foreground window (measured), where
+    // the simulated desktop, following Windows, gives it back to the
+    // window that had it.
+    auto not_ours = [&] {
+      auto list = s().windows();
+      if (!list) return false;
+      auto fg = list->foreground_window();
+      return !fg || !fg->class_name.starts_with("Slatebar");
+    };
+    EXPECT_TRUE(wait_until(3s, not_ours) && (std::this_thread::sleep_for(1s), not_ours()))
+        << "the foreground window after the box is " << foreground() << "; " << s().record("press-fg").string();
+    auto frame = slatebar::form(s(), "Slatebar");
+    ASSERT_TRUE(frame);
+    EXPECT_FALSE(frame->visible) << "a press hides the browser frame";
+    auto list = list_form();
+    ASSERT_TRUE(list);
+    EXPECT_FALSE(list->visible);
+    EXPECT_FALSE(lower_in_front(*desk_up)) << "the press switched; " << s().record("press-switched").string();
+  }
   EXPECT_TRUE(desk_up->program.process->running());
 }
 

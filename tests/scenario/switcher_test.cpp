@@ -1,5 +1,7 @@
 // The left-edge strip: how it comes in and goes, and how a press, a drag
 // and a release on it drive the window list.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "forms/appPicture/appPicture.h"
@@ -132,24 +134,122 @@ TEST_F(Switcher, AReleaseNearTheEdgeCancelsAndAReleaseWithTheListHiddenOnlyEndsT
   EXPECT_TRUE(sim.desktop.switches().empty());
 }
 
-TEST_F(Switcher, TheReleaseStillEndsTheDragWhenThePreviewShowedAMessage) {
-  // Without composition the preview says so in a box, which takes the
-  // mouse capture away from the strip while the button is held.
-  sim.compositor->composition_enabled = 0;
-  add_window("Target");
+// However the release of the press gets lost (while the preview's box is
+// up, or to another window under the pointer), the drag ends as that
+// release would: the list goes, the thumbnail is released and the strip
+// is back at rest, and the keyboard stays with the window that had it.
+TEST(SwitcherRelease, TheDragEndsAfterAReleaseTheStripNeverGot) {
+  enum class Lost { None, WhileTheBoxIsUp, ToAnotherWindow };
+  struct Row {
+    const char* name;
+    bool composition;
+    ui::MouseButton button;
+    Lost lost;
+    int release_x;
+    std::vector<std::string> with_box_up;  // the front of the z-order meanwhile
+    std::size_t switches;
+  } rows[] = {
+      // Let go on seeing the warning, then a click on its OK: nothing was
+      // pulled out, so nothing is switched to, wherever the pointer is.
+      {"released, then OK clicked", false, ui::MouseButton::Left, Lost::WhileTheBoxIsUp, 300,
+       {"MessageBox", "frmAppPicture", "frmAppSwitcher"}, 0},
+      {"right button released, then OK clicked", false, ui::MouseButton::Right, Lost::WhileTheBoxIsUp, 300,
+       {"MessageBox", "frmAppPicture", "frmAppSwitcher"}, 0},
+      // The warning answered with the button still held: the drag goes on.
+      {"held through the box", false, ui::MouseButton::Left, Lost::None, 300,
+       {"MessageBox", "frmAppPicture", "frmAppSwitcher"}, 1},
+      // The capture gone mid-drag: the release reaches the window under
+      // the pointer, and the drag still ends there as a release would.
+      {"released over another window", true, ui::MouseButton::Left, Lost::ToAnotherWindow, 300, {}, 1},
+      {"released over another window in the cancel zone", true, ui::MouseButton::Left, Lost::ToAnotherWindow, 8, {}, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    SimApp app;
+    app.create_all_forms();
+    app.compositor->composition_enabled = row.composition ? 1 : 0;
+    sim::ForeignWindow editor;
+    editor.title = "Editor";
+    editor.bounds = {100, 100, 600, 500};
+    const plat::HWND had_keyboard = app.desktop.add_foreign_window(editor);
+    frmAppSwitcher->show();
+    frmAppSwitcher->set_left(0);
+    app.desktop.activate_foreign(had_keyboard);
+    app.desktop.move_pointer(5, 400);
+    const auto t = app.desktop.now();
+    std::vector<std::string> z_with_box;
+    sim::BoxScript box;
+    box.open_ms = 300;
+    if (row.lost == Lost::WhileTheBoxIsUp) {
+      // The button goes up over the disabled strip, then the pointer goes
+      // to the box's OK (the box's middle) and clicks it.
+      app.desktop.schedule_release(t + 50, row.button);
+      app.desktop.schedule_move(t + 100, 512, 420);
+      app.desktop.schedule_press(t + 200);
+      app.desktop.schedule_release(t + 220);
+      app.desktop.at(t + 150, [&] { z_with_box = app.desktop.z_order_names(sim::Windows::Visible); });
+    } else if (row.lost == Lost::None) {
+      app.desktop.at(t + 150, [&] { z_with_box = app.desktop.z_order_names(sim::Windows::Visible); });
+      app.desktop.schedule_move(t + 400, row.release_x, 400);
+      app.desktop.schedule_release(t + 500, row.button);
+    } else {
+      app.desktop.schedule_move(t + 100, row.release_x, 400);
+      app.desktop.at(t + 150, [&] { plat::os().ReleaseCapture(); });
+      app.desktop.schedule_release(t + 200, row.button);
+    }
+    app.desktop.dialogs().script_box(box);
+    app.desktop.press(row.button);
+    app.desktop.advance(800);
+
+    if (!row.with_box_up.empty()) {
+      ASSERT_GE(z_with_box.size(), row.with_box_up.size());
+      EXPECT_EQ(std::vector<std::string>(z_with_box.begin(), z_with_box.begin() + row.with_box_up.size()),
+                row.with_box_up);
+    }
+    EXPECT_FALSE(appswitcher::SwitcherDragging);
+    EXPECT_FALSE(plat::os().IsWindowVisible(frmAppPicture->handle()));
+    EXPECT_FALSE(appPicture::ThumbnailShown);
+    EXPECT_EQ(app.desktop.switches().size(), row.switches);
+    if (row.switches == 0) {
+      EXPECT_EQ(app.desktop.GetForegroundWindow(), had_keyboard);
+    }
+    // At rest: the list off the screen, the strip in front and its timer
+    // following the pointer again.
+    const auto z = app.desktop.z_order_names(sim::Windows::Visible);
+    ASSERT_FALSE(z.empty());
+    EXPECT_EQ(z.front(), "frmAppSwitcher") << ::testing::PrintToString(z);
+    app.desktop.move_pointer(50, 400);
+    app.desktop.advance(50);
+    EXPECT_EQ(frmAppSwitcher->left(), -40);
+  }
+}
+
+// A press that switches nothing leaves the keyboard where it was: the
+// strip, an edge surface, never takes the activation.
+TEST_F(Switcher, ACancelledPressLeavesTheKeyboardWithTheWindowThatHadIt) {
+  const plat::HWND editor = sim.desktop.find_by_name("Editor");
   strip->show();
   strip->set_left(0);
+  sim.desktop.activate_foreign(editor);
   sim.desktop.move_pointer(5, 400);
-  sim.desktop.schedule_move(sim.desktop.now() + 100, 300, 400);
-  sim.desktop.schedule_release(sim.desktop.now() + 200);
+  std::vector<std::string> during;
+  plat::HWND foreground_during = 0;
+  sim.desktop.at(sim.desktop.now() + 50, [&] {
+    during = sim.desktop.z_order_names(sim::Windows::Visible);
+    foreground_during = sim.desktop.GetForegroundWindow();
+  });
+  sim.desktop.schedule_release(sim.desktop.now() + 100);
   sim.desktop.press();
-  sim.desktop.advance(400);
-  auto boxes = sim.desktop.log().of({"MessageBoxA"});
-  ASSERT_FALSE(boxes.empty());
-  EXPECT_NE(boxes.back().find("Aero is not enabled"), std::string::npos);
-  EXPECT_FALSE(appswitcher::SwitcherDragging);
-  EXPECT_FALSE(plat::os().IsWindowVisible(list->handle()));
-  ASSERT_EQ(sim.desktop.switches().size(), 1u);
+  sim.desktop.advance(300);
+
+  EXPECT_EQ(foreground_during, editor);
+  EXPECT_EQ(during.front(), "frmAppPicture") << ::testing::PrintToString(during);
+  EXPECT_TRUE(sim.desktop.switches().empty());
+  EXPECT_EQ(sim.desktop.GetForegroundWindow(), editor);
+  // The list gone, the strip still in front of everything.
+  const auto after = sim.desktop.z_order_names(sim::Windows::Visible);
+  EXPECT_EQ(after.front(), "frmAppSwitcher") << ::testing::PrintToString(after);
+  EXPECT_EQ(std::ranges::count(after, "frmAppPicture"), 0) << ::testing::PrintToString(after);
 }
 
 TEST_F(Switcher, ARightButtonPressListsAndPreviewsButDoesNotDrag) {

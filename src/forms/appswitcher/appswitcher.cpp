@@ -25,6 +25,23 @@ constexpr std::uint8_t kAlpha = 128;
 // A release this far from the strip's left edge, or nearer, cancels.
 constexpr int kCancelZone = 10;
 constexpr unsigned kPollMs = 15;
+constexpr plat::DWORD kExNoActivate = 0x08000000;  // WS_EX_NOACTIVATE
+
+// Only the high bit says the button is down now: the low bit, "pressed
+// since the last query", is shared with every other caller and is kept
+// for 16-bit programs only.
+bool held(int vkey) { return (plat::os().GetAsyncKeyState(vkey) & 0x8000) != 0; }
+
+int virtual_key(ui::MouseButton button) {
+  switch (button) {
+    case ui::MouseButton::Right:
+      return plat::VK_RBUTTON;
+    case ui::MouseButton::Middle:
+      return plat::VK_MBUTTON;
+    default:
+      return plat::VK_LBUTTON;
+  }
+}
 
 }  // namespace
 
@@ -46,7 +63,10 @@ void TfrmAppSwitcher::FormCreate(ui::Component&) {
   set_top(0);
   set_cursor(ui::crHandPoint);
   set_form_style(ui::FormStyle::StayOnTop);
-  overlay::make_overlay(*this, kAlpha, plat::HWND_TOPMOST);
+  // An edge surface, not a place to type: a press on the strip leaves the
+  // activation, and so the keyboard, with the window that had it, and the
+  // system never hands the strip the activation when that window goes.
+  overlay::make_overlay(*this, kAlpha, plat::HWND_TOPMOST, kExNoActivate);
 }
 
 void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {
@@ -67,7 +87,7 @@ void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {
   }
 }
 
-void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton, unsigned, int X, int Y) {
+void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton Button, unsigned Shift, int X, int Y) {
   auto& os = plat::os();
   appswitcher::SwitcherDragging = true;
   TfrmAppPicture& list = *frmAppPicture;
@@ -78,24 +98,42 @@ void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton, unsigned, i
     list.btnListApps->click();
     list.btnPreview->click();
     // A message box shown by the preview took the mouse capture away; the
-    // release must still come back to the strip to end the drag. Only a
-    // button held now counts: the low bit says it went down at some time
-    // since the last query, such as on the box's own button.
-    if ((os.GetAsyncKeyState(plat::VK_LBUTTON) & 0x8000) != 0 && os.GetCapture() != handle()) {
-      os.SetCapture(handle());
-    }
+    // release must still come back to the strip to end the drag.
+    if (held(plat::VK_LBUTTON) && os.GetCapture() != handle()) os.SetCapture(handle());
   }
   plat::POINT start{};
   os.GetCursorPos(&start);
-  while (os.GetAsyncKeyState(plat::VK_LBUTTON) != 0 && !application().terminated()) {
+  plat::POINT last = start;
+  const bool dragged = held(plat::VK_LBUTTON);
+  while (held(plat::VK_LBUTTON) && !application().terminated()) {
     os.Sleep(kPollMs);
     plat::POINT now{};
-    if (os.GetCursorPos(&now) && now != start) {
-      list.set_left(X + (now.x - start.x) - list.width());
-      list.set_top(Y + (now.y - start.y) - list.height() / 2);
+    if (os.GetCursorPos(&now)) {
+      last = now;
+      if (now != start) {
+        list.set_left(X + (now.x - start.x) - list.width());
+        list.set_top(Y + (now.y - start.y) - list.height() / 2);
+      }
     }
     application().process_messages();
   }
+  if (appswitcher::SwitcherDragging && !application().terminated()) end_lost_drag(Button, Shift, dragged, last);
+}
+
+// The release that ends a drag does not always reach the strip: one made
+// while a box was up went to the box or to a disabled form, and one made
+// while another program had the foreground goes to the window under the
+// pointer, since only the foreground window's capture holds. The button
+// state is the desktop's own, so once the pressed button is up the drag
+// ends here as the release would have ended it. A release already queued
+// for the strip is let through first, with its own position.
+void TfrmAppSwitcher::end_lost_drag(ui::MouseButton button, unsigned shift, bool dragged, plat::POINT last) {
+  application().process_messages();
+  if (!appswitcher::SwitcherDragging || held(virtual_key(button))) return;
+  // Let go while the warning was up, before anything followed the
+  // pointer: nothing was chosen, so nothing is switched to.
+  const int x = dragged ? last.x - left() : 0;
+  FormMouseUp(*this, button, shift, x, last.y - top());
 }
 
 void TfrmAppSwitcher::FormMouseUp(ui::Component&, ui::MouseButton, unsigned, int X, int) {

@@ -20,6 +20,9 @@ class TfrmAppSwitcher : public ui::Form {
   void FormMouseUp(ui::Component& Sender, ui::MouseButton Button, unsigned Shift, int X, int Y);
 
   ui::Timer* tmrAppSwithcer = nullptr;
+
+ private:
+  void end_lost_drag(ui::MouseButton button, unsigned shift, bool dragged, plat::POINT last);
 };
 
 extern TfrmAppSwitcher* frmAppSwitcher;

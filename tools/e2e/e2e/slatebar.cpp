@@ -20,14 +20,25 @@ std::optional<std::string> unavailable() {
   return missing_tools();
 }
 
-std::expected<fs::path, std::string> fresh_copy(Session& session, std::string_view name) {
-  const fs::path target = session.work_dir() / std::string(name);
+namespace {
+
+std::expected<fs::path, std::string> copy_to(const fs::path& target) {
   std::error_code error;
   fs::remove_all(target, error);
   fs::create_directories(target.parent_path(), error);
   fs::copy(paths::dist_dir(), target, fs::copy_options::recursive, error);
   if (error) return std::unexpected("cannot copy " + paths::dist_dir().string() + ": " + error.message());
   return target;
+}
+
+}  // namespace
+
+std::expected<fs::path, std::string> fresh_copy(Session& session, std::string_view name) {
+  return copy_to(session.work_dir() / std::string(name));
+}
+
+std::expected<fs::path, std::string> installed_copy(Session& session, std::string_view name) {
+  return copy_to(session.prefix().unix_path("C:\\Slatebar\\" + std::string(name)));
 }
 
 std::expected<std::reference_wrapper<WineProcess>, std::string> launch(Session& session, const fs::path& folder) {

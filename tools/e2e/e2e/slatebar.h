@@ -29,6 +29,10 @@ std::filesystem::path exe_in(const std::filesystem::path& folder);
 
 // The distributable folder copied to <work>/<name>, replacing an older copy.
 std::expected<std::filesystem::path, std::string> fresh_copy(Session& session, std::string_view name);
+// The same copied to C:\Slatebar\<name> in the prefix, where a person keeps
+// a program: what the program builds from its folder (the start page's
+// address) is then the same wherever the project is cloned.
+std::expected<std::filesystem::path, std::string> installed_copy(Session& session, std::string_view name);
 
 // slatebar.exe of `folder`, started with that folder as its working folder.
 std::expected<std::reference_wrapper<WineProcess>, std::string> launch(Session& session,
