@@ -14,9 +14,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The slide moves 50 pixels a step; a 200-pixel drag leaves it about the
-// screen's height less 200 to travel, so more steps on a taller screen.
-constexpr int kDrag = 200;
+// The slide moves 50 pixels a step. The drag sets the screen's top to the
+// press's height within the 256-pixel band (196 here) plus the pointer's
+// travel, so a 400-pixel drag leaves the top at -204, past the 128 pixels
+// that open it, and leaves the screen's height less 204 to slide: more
+// steps on a taller screen.
+constexpr int kDrag = 400;
 constexpr int kSlideStep = 50;
 
 double median(std::vector<double> v) {

@@ -16,7 +16,7 @@ struct SlidePace {
   double px_per_step = 0;     // median distance of one move
 };
 
-// Drags the lock screen 200 pixels up from its bottom band, far enough
+// Drags the lock screen 400 pixels up from its bottom band, far enough
 // to open it, and watches it slide off; nothing when it was not seen.
 std::optional<SlidePace> measure_slide_away(e2e::Session& s, std::string& why);
 
