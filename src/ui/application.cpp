@@ -21,11 +21,12 @@ Application::Application() {
   int cy = os().GetSystemMetrics(plat::SM_CYSCREEN) / 2;
   params.bounds = {cx, cy, cx, cy};
   handle_ = os().create_window(params, this);
+  timers_.attach(handle_);
 }
 
 Application::~Application() {
   destroy_forms();
-  for (auto& [id, timer] : timers_) os().KillTimer(handle_, id);
+  timers_.stop_all();
   if (handle_) os().DestroyWindow(handle_);
 }
 
@@ -98,32 +99,7 @@ void Application::show_exception(std::string_view message) noexcept {
   }
 }
 
-std::uintptr_t Application::start_timer(Timer* timer, unsigned interval_ms) {
-  std::uintptr_t id = next_timer_id_++;
-  if (spare_timer_entries_.empty()) {
-    timers_[id] = timer;
-  } else {
-    auto entry = std::move(spare_timer_entries_.back());
-    spare_timer_entries_.pop_back();
-    entry.key() = id;
-    entry.mapped() = timer;
-    timers_.insert(std::move(entry));
-  }
-  os().SetTimer(handle_, id, interval_ms);
-  return id;
-}
-
-void Application::stop_timer(std::uintptr_t id) {
-  auto entry = timers_.extract(id);
-  if (entry.empty()) return;
-  spare_timer_entries_.push_back(std::move(entry));
-  os().KillTimer(handle_, id);
-}
-
-void Application::on_timer(std::uintptr_t id) {
-  auto it = timers_.find(id);
-  if (it != timers_.end()) it->second->tick();
-}
+void Application::on_timer(std::uintptr_t id) { timers_.fire(id); }
 
 void Application::on_activate_app(bool active) {
   // While a box is open our always-on-top windows are already out of the

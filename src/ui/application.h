@@ -7,7 +7,6 @@
 #pragma once
 
 #include <exception>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,6 +15,7 @@
 #include "platform/platform.h"
 #include "ui/events.h"
 #include "ui/screen.h"
+#include "ui/timer_groups.h"
 
 namespace ui {
 
@@ -97,8 +97,8 @@ class Application : private plat::WindowSink {
   std::function<void(Application& sender)> on_activate;
 
   // Timers live on the application window; these are for ui::Timer.
-  std::uintptr_t start_timer(Timer* timer, unsigned interval_ms);
-  void stop_timer(std::uintptr_t id);
+  void start_timer(Timer* timer, unsigned interval_ms) { timers_.start(timer, interval_ms); }
+  void stop_timer(Timer* timer) { timers_.stop(timer); }
 
   // Posted-message ids of the application window.
   enum Posted : plat::UINT { kDeactivate = 1, kActivate = 2, kRelease = 3, kPassActivation = 4 };
@@ -129,12 +129,7 @@ class Application : private plat::WindowSink {
   bool terminated_ = false;
   bool quit_received_ = false;
   std::vector<std::unique_ptr<Form>> forms_;
-  std::map<std::uintptr_t, Timer*> timers_;
-  // Entries of stopped timers, reused by the next start: a timer switched
-  // on and off every few ticks (the icon bar's slide-out while the bar is
-  // out) then costs no allocation.
-  std::vector<std::map<std::uintptr_t, Timer*>::node_type> spare_timer_entries_;
-  std::uintptr_t next_timer_id_ = 1;
+  TimerGroups timers_;
   std::vector<plat::HWND> lowered_topmosts_;
   // Forms in the order the user last used them, the latest first.
   std::vector<Form*> recent_forms_;

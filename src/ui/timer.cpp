@@ -9,7 +9,7 @@ namespace ui {
 Timer::Timer(std::string name, Component* owner) : Component(std::move(name), owner) {}
 
 Timer::~Timer() {
-  if (id_) app().stop_timer(id_);
+  if (running_) app().stop_timer(this);
 }
 
 Application& Timer::app() { return form()->application(); }
@@ -23,9 +23,9 @@ void Timer::set_enabled(bool on) {
 void Timer::set_interval(unsigned ms) {
   if (ms == interval_) return;
   interval_ = ms;
-  if (id_) {
-    app().stop_timer(id_);
-    id_ = 0;
+  if (running_) {
+    app().stop_timer(this);
+    running_ = false;
   }
   update();
 }
@@ -33,11 +33,12 @@ void Timer::set_interval(unsigned ms) {
 void Timer::update() {
   if (loading_) return;
   bool should_run = enabled_ && interval_ > 0 && on_timer;
-  if (should_run && !id_) {
-    id_ = app().start_timer(this, interval_);
-  } else if (!should_run && id_) {
-    app().stop_timer(id_);
-    id_ = 0;
+  if (should_run && !running_) {
+    app().start_timer(this, interval_);
+    running_ = true;
+  } else if (!should_run && running_) {
+    app().stop_timer(this);
+    running_ = false;
   }
 }
 

@@ -35,7 +35,7 @@ class Timer : public Component {
 
   bool enabled_ = true;
   unsigned interval_ = 1000;
-  std::uintptr_t id_ = 0;
+  bool running_ = false;
   bool loading_ = true;
 };
 

@@ -57,11 +57,12 @@ TEST(MenuAllocations, SteadyStateTicksAllocateNothing) {
   d.tick(10);
 
   const std::vector<Phase> phases = {
-      // hidden: the slide-out timer is switched on and off every other tick
+      // hidden: the slide-out timer joins and leaves the pointer watch's
+      // system timer every other tick
       {"pointer watch, bar hidden", -200, 40, "bar W+6 icons 60,50,40,50,60 clock hidden fly off out off"},
       {"slide-in", -1, 6, "bar W-54 icons 60,50,40,50,60 clock shown fly off out off"},
       {"fly-in", -1, 7, "bar W-54 icons 0,0,0,0,0 clock shown fly on out off"},
-      // settled: the panel is shown again on every edge tick
+      // settled: every edge tick asks whether the panel is shown
       {"pointer watch, bar in, pointer on the edge", -1, 40, "bar W-54 icons 0,0,0,0,0 clock shown fly on out off"},
       {"pointer watch, bar in, pointer on the bar", -30, 40, "bar W-54 icons 0,0,0,0,0 clock shown fly on out off"},
       {"slide-out", -200, 8, "bar W+6 icons 60,50,40,50,60 clock hidden fly off out off"},

@@ -80,6 +80,45 @@ TEST_F(ToolkitForm, TimersFireOneIntervalAfterEnablingAndAreNotRestartedByEnabli
   EXPECT_EQ(f.ticks.size(), 3u);
 }
 
+// Timers of one interval share a system timer when their ticks fall within
+// the system timer's resolution of each other; each still ticks at its
+// interval, and the first tick moves by no more than that resolution.
+TEST_F(ToolkitForm, TimersOfOneIntervalShareASystemTimerWhereTheirTicksFallTogether) {
+  struct Row {
+    plat::DWORD enabled_at, first, second;
+    int system_timers;
+  };
+  const Row rows[] = {
+      {100, 200, 300, 1},  // from a tick of the running one: exactly as alone
+      {110, 200, 300, 1},  // 10 ms early, within the resolution
+      {150, 250, 350, 2},  // half an interval apart: a system timer of its own
+      {190, 300, 400, 1},  // 10 ms late, one tick of the group skipped
+  };
+  for (const Row& row : rows) {
+    TfrmTest& a = make();
+    TfrmTest& b = make();
+    const std::size_t from = sim.desktop.events().size();
+    const plat::DWORD t0 = plat::os().GetTickCount();
+    a.tmrTick->set_enabled(true);
+    sim.desktop.advance(row.enabled_at);
+    b.tmrTick->set_enabled(true);
+    sim.desktop.advance(row.second - row.enabled_at);
+    ASSERT_EQ(b.ticks.size(), 2u) << "enabled at " << row.enabled_at;
+    EXPECT_EQ(b.ticks[0] - t0, row.first) << "enabled at " << row.enabled_at;
+    EXPECT_EQ(b.ticks[1] - t0, row.second) << "enabled at " << row.enabled_at;
+    EXPECT_EQ(a.ticks.back() - t0, row.second / 100 * 100) << "the first one keeps its pace";
+    a.tmrTick->set_enabled(false);
+    b.tmrTick->set_enabled(false);
+    int set = 0, killed = 0;
+    for (const std::string& e : sim.desktop.log().since(from)) {
+      set += e.starts_with("SetTimer ");
+      killed += e.starts_with("KillTimer ");
+    }
+    EXPECT_EQ(set, row.system_timers) << "enabled at " << row.enabled_at;
+    EXPECT_EQ(killed, row.system_timers) << "each killed once its last timer stops";
+  }
+}
+
 TEST_F(ToolkitForm, ClosingANonMainFormHidesItAndClosingTheMainFormEndsTheLoop) {
   TfrmTest& main = make();  // the first form made is the main form
   TfrmTest& other = make();

@@ -22,6 +22,7 @@
 #include "e2e/session.h"
 #include "e2e/slatebar.h"
 #include "prefix_cpu.h"
+#include "slide_pace.h"
 
 namespace {
 
@@ -40,18 +41,25 @@ void note(const std::string& what) { std::cerr << "bench: " << what << std::endl
 }
 
 // Processor seconds of the whole prefix over the idle window, after the
-// program has had `settle` to finish whatever the last input started.
-double idle_cpu(e2e::Session& s, std::chrono::milliseconds settle) {
+// program has had `settle` to finish whatever the last input started; the
+// split between the program's own process and Wine's server goes beside it.
+void idle_cpu(e2e::Session& s, std::chrono::milliseconds settle, const std::string& key, pid_t program) {
   std::this_thread::sleep_for(settle);
   const auto before = bench::sample_prefix(s.prefix().path());
   std::this_thread::sleep_for(std::chrono::seconds(g_idle_seconds));
   const auto after = bench::sample_prefix(s.prefix().path());
-  // Where the time went, for whoever looks into a figure.
+  double own = 0, server = 0;
   for (const auto& [pid, ticks] : after) {
     const double secs = bench::cpu_seconds_between({{pid, before.count(pid) ? before.at(pid) : 0}}, {{pid, ticks}});
-    if (secs > 0) note("  " + bench::process_name(pid) + ": " + std::to_string(secs) + " s");
+    const std::string name = bench::process_name(pid);
+    if (pid == program) own = secs;
+    if (name.find("wineserver") != std::string::npos) server += secs;
+    // Where the rest went, for whoever looks into a figure.
+    if (secs > 0) note("  " + name + ": " + std::to_string(secs) + " s");
   }
-  return bench::cpu_seconds_between(before, after);
+  figure(key + ".cpu_s", bench::cpu_seconds_between(before, after));
+  figure(key + ".program_s", own);
+  figure(key + ".server_s", server);
 }
 
 // From the launch until one of the process's X windows is on the screen.
@@ -90,25 +98,28 @@ void memory_figures(e2e::Session& s, const std::string& key, e2e::WineProcess& p
   }
 }
 
-// The median duration of the full-screen paints of one form, from the
-// backend's paint log (title, client size, microseconds and, from the
-// backend that paints only the update region, the painted size per line).
+// The median duration of the full-screen paints of one form, and of the
+// plain blit of their pixels to the window within them, from the backend's
+// paint log (title, client size, microseconds, the painted size and the
+// copy's microseconds per line).
 void paint_figure(const fs::path& log, const std::string& title, const std::string& key, e2e::ScreenSize screen) {
   std::ifstream in(log);
   std::string line;
-  std::vector<double> us;
+  std::vector<double> us, copy_us;
   const std::string size = size_key(screen);
   while (std::getline(in, line)) {
     // The backend writes in text mode: lines end in CR LF.
     if (!line.empty() && line.back() == '\r') line.pop_back();
     std::istringstream fields(line);
-    std::string tag, t, sz, value, painted;
+    std::string tag, t, sz, value, painted, copy;
     if (!std::getline(fields, tag, '\t') || !std::getline(fields, t, '\t') || !std::getline(fields, sz, '\t') ||
         !std::getline(fields, value, '\t')) {
       continue;
     }
-    const bool whole = !std::getline(fields, painted) || painted == size;
-    if (t == title && sz == size && whole) us.push_back(std::atof(value.c_str()));
+    const bool whole = !std::getline(fields, painted, '\t') || painted == size;
+    if (t != title || sz != size || !whole) continue;
+    us.push_back(std::atof(value.c_str()));
+    if (std::getline(fields, copy)) copy_us.push_back(std::atof(copy.c_str()));
   }
   if (us.empty()) {
     note("no full-screen paint of " + title + " in the paint log");
@@ -117,6 +128,10 @@ void paint_figure(const fs::path& log, const std::string& title, const std::stri
   std::sort(us.begin(), us.end());
   figure(size + "." + key + ".paint_us", us[us.size() / 2]);
   figure(size + "." + key + ".paints", static_cast<double>(us.size()));
+  if (!copy_us.empty()) {
+    std::sort(copy_us.begin(), copy_us.end());
+    figure(size + "." + key + ".blit_us", copy_us[copy_us.size() / 2]);
+  }
 }
 
 // Full repaints on demand: the helper invalidates the whole window from
@@ -158,17 +173,27 @@ void measure_slatebar(e2e::Session& s, bool idle) {
     // The browser control and the start-up sequence go on working for some
     // seconds after the last box; measured from 3 s on, the first run here
     // counted that work as idling.
-    figure("slatebar.locked.cpu_s", idle_cpu(s, 12s));
-
-    note("unlocking: a drag up from the lock screen's bottom band");
-    s.input().drag({middle.x, screen.height - 60}, {middle.x, 60}, 30);
-    s.input().move_to(middle);
+    idle_cpu(s, 12s, "slatebar.locked", process->get().pid());
+  }
+  note("unlocking: a drag up from the lock screen's bottom band, the slide-away watched");
+  std::string why;
+  if (auto pace = bench::measure_slide_away(s, why)) {
+    const std::string size = size_key(screen);
+    figure(size + ".slide.steps", pace->steps);
+    figure(size + ".slide.expected_steps", pace->expected_steps);
+    figure(size + ".slide.ms_per_step", pace->ms_per_step);
+    figure(size + ".slide.px_per_step", pace->px_per_step);
+  } else {
+    note("no slide-away pace: " + why);
+  }
+  s.input().move_to(middle);
+  if (idle) {
     note("idle unlocked, pointer in the middle");
-    figure("slatebar.unlocked.cpu_s", idle_cpu(s, 4s));
+    idle_cpu(s, 4s, "slatebar.unlocked", process->get().pid());
 
     note("idle with the bar slid in, pointer on the right edge");
     s.input().move_to({screen.width - 1, middle.y});
-    figure("slatebar.bar_in.cpu_s", idle_cpu(s, 3s));
+    idle_cpu(s, 3s, "slatebar.bar_in", process->get().pid());
     s.input().move_to(middle);
   }
   if (!process->get().running()) fail("Slatebar ended during the measurements");
@@ -188,7 +213,7 @@ void measure_floor(e2e::Session& s, const fs::path& floor_exe, bool idle) {
     std::this_thread::sleep_for(3s);
     memory_figures(s, "floor", *floor, "SlatebarFloorCLS");
     note("idle floor");
-    figure("floor.cpu_s", idle_cpu(s, 2s));
+    idle_cpu(s, 2s, "floor", floor->get().pid());
     if (auto ended = s.end_wine(); !ended) fail(ended.error());
   }
 

@@ -19,14 +19,22 @@ void add_ex_style(plat::HWND window, plat::DWORD bits) {
 // The panel is shown and hidden through its window only: the form's own
 // show would activate it and take the focus from whatever the user works
 // in, and its visibility flag stays the form's business.
+// Each is asked of the window system only when it changes something: the
+// slide-out ends on a hidden panel twenty times a second while the bar is
+// out, and the pointer watch shows a shown one forty times a second while
+// the pointer rests on the edge; under Wine every such call is a round trip
+// to the server. IsWindowVisible reads our own window's style in process.
 void hide_clock_panel() {
-  if (frmClock && frmClock->handle()) os().ShowWindow(frmClock->handle(), plat::SW_HIDE);
+  if (frmClock && frmClock->handle() && os().IsWindowVisible(frmClock->handle())) {
+    os().ShowWindow(frmClock->handle(), plat::SW_HIDE);
+  }
 }
 
 void show_clock_panel() {
   if (!frmClock || !frmClock->handle()) return;
   const plat::HWND panel = frmClock->handle();
-  const bool was_visible = os().ShowWindow(panel, plat::SW_SHOWNOACTIVATE) != 0;
+  if (os().IsWindowVisible(panel)) return;
+  os().ShowWindow(panel, plat::SW_SHOWNOACTIVATE);
   // Showing without activation leaves the window where it stood in the
   // z-order, behind the always-on-top screens made after it (lock and
   // welcome), and Wine maps it beneath every window stacked since, the
@@ -35,7 +43,7 @@ void show_clock_panel() {
   // band, where the bar it belongs to stands, still without activation.
   // While a message box is open the panel stays in the ordinary band,
   // behind the box, and goes back up with the other screens as it closes.
-  if (!was_visible && !frmClock->application().modal_box_open()) {
+  if (!frmClock->application().modal_box_open()) {
     os().SetWindowPos(panel, plat::HWND_TOPMOST, 0, 0, 0, 0,
                       plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOACTIVATE | plat::SWP_NOOWNERZORDER);
   }

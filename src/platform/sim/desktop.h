@@ -101,6 +101,8 @@ class Desktop final : public plat::Platform {
   bool timer_active(HWND hwnd, std::uintptr_t id) const { return timers_.active({hwnd, id}); }
   std::optional<UINT> timer_interval(HWND hwnd, std::uintptr_t id) const { return timers_.interval({hwnd, id}); }
   std::optional<Millis> timer_due(HWND hwnd, std::uintptr_t id) const { return timers_.due({hwnd, id}); }
+  // WM_TIMER messages dispatched so far: each one wakes the thread.
+  std::uint64_t timer_messages() const { return timer_messages_; }
 
   // ---- screen -------------------------------------------------------------
   void set_screen_size(int width, int height);
@@ -350,6 +352,7 @@ class Desktop final : public plat::Platform {
   bool deadline_reached_ = false;
   bool stalled_ = false;
   std::uint64_t pump_counter_ = 0;
+  std::uint64_t timer_messages_ = 0;
 
   WindowTable windows_;
   ZOrder z_;

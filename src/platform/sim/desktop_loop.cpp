@@ -118,6 +118,7 @@ Desktop::Step Desktop::step(std::uint64_t pump) {
     return Step::Dispatched;
   }
   if (auto t = timers_.take_due(clock_.now(), pump)) {
+    ++timer_messages_;
     if (Window* w = find(t->hwnd); w && w->sink) w->sink->on_timer(t->id);
     return Step::Dispatched;
   }

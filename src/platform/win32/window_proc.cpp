@@ -60,8 +60,9 @@ bool is_button_down(UINT msg) {
 
 // With SLATEBAR_PAINT_LOG naming a file, every paint appends the window's
 // title, its client size, the paint's duration (the drawing and the copy
-// to the screen) and the painted size there, so that the drawing cost can
-// be measured on the real backend. Unset, it costs one test per paint.
+// to the screen), the painted size there and the copy's own duration, so
+// that the drawing cost can be measured on the real backend against a
+// plain blit of the same pixels. Unset, it costs one test per paint.
 class PaintLog {
  public:
   static PaintLog& get() {
@@ -69,12 +70,12 @@ class PaintLog {
     return log;
   }
   bool on() const { return file_ != nullptr; }
-  void add(HWND hwnd, const ::RECT& client, const ::RECT& painted, LONGLONG ticks) {
-    const double us = static_cast<double>(ticks) * 1e6 / static_cast<double>(frequency_);
+  void add(HWND hwnd, const ::RECT& client, const ::RECT& painted, LONGLONG ticks, LONGLONG copy_ticks) {
     char title[64] = "";
     ::GetWindowTextA(hwnd, title, sizeof title);
-    std::fprintf(file_.get(), "paint\t%s\t%ldx%ld\t%.1f\t%ldx%ld\n", title, client.right - client.left,
-                 client.bottom - client.top, us, painted.right - painted.left, painted.bottom - painted.top);
+    std::fprintf(file_.get(), "paint\t%s\t%ldx%ld\t%.1f\t%ldx%ld\t%.1f\n", title, client.right - client.left,
+                 client.bottom - client.top, us(ticks), painted.right - painted.left, painted.bottom - painted.top,
+                 us(copy_ticks));
     std::fflush(file_.get());
   }
 
@@ -90,6 +91,7 @@ class PaintLog {
     ::QueryPerformanceFrequency(&f);
     frequency_ = f.QuadPart > 0 ? f.QuadPart : 1;
   }
+  double us(LONGLONG ticks) const { return static_cast<double>(ticks) * 1e6 / static_cast<double>(frequency_); }
   std::unique_ptr<std::FILE, Close> file_;
   LONGLONG frequency_ = 1;
 };
@@ -103,8 +105,9 @@ LONGLONG now_ticks() {
 // Paints into a memory DC of the update region's bounding box and copies
 // it once, so no window ever shows a half-drawn frame, and a small change
 // (the lock screen's clock, once a minute) costs a buffer of its own size
-// rather than one of the screen's. Gives the painted rectangle.
-::RECT paint_buffered(plat::WindowSink& sink, HWND hwnd) {
+// rather than one of the screen's. Gives the painted rectangle, and adds
+// the copy's duration to `copy_ticks` when asked.
+::RECT paint_buffered(plat::WindowSink& sink, HWND hwnd, LONGLONG* copy_ticks = nullptr) {
   PaintDc screen(hwnd);
   const ::RECT area = screen.paint_rect();
   const int w = area.right - area.left;
@@ -133,7 +136,9 @@ LONGLONG now_ticks() {
     GdiCanvas canvas(back.get(), from_rect(area));
     sink.on_paint(canvas);
   }
+  const LONGLONG copy_start = copy_ticks ? now_ticks() : 0;
   ::BitBlt(screen.get(), area.left, area.top, w, h, back.get(), area.left, area.top, SRCCOPY);
+  if (copy_ticks) *copy_ticks += now_ticks() - copy_start;
   return area;
 }
 
@@ -143,12 +148,13 @@ void paint(plat::WindowSink& sink, HWND hwnd) {
     paint_buffered(sink, hwnd);
     return;
   }
+  LONGLONG copy_ticks = 0;
   const LONGLONG start = now_ticks();
-  const ::RECT painted = paint_buffered(sink, hwnd);
+  const ::RECT painted = paint_buffered(sink, hwnd, &copy_ticks);
   const LONGLONG end = now_ticks();
   ::RECT client{};
   ::GetClientRect(hwnd, &client);
-  log.add(hwnd, client, painted, end - start);
+  log.add(hwnd, client, painted, end - start, copy_ticks);
 }
 
 HCURSOR cursor_at(plat::WindowSink& sink, HWND hwnd) {
