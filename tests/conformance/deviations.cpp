@@ -32,9 +32,6 @@ const std::map<std::string_view, std::string_view>& wine_deviations() {
        "test_topmost expects it (ok(is_topmost(hwnd_grandchild) || broken(...) /* win8+ */)) and marks "
        "ok(!is_topmost(hwnd_grandchild)) todo_wine where the group leaves the band from the grandchild's owner's "
        "owner"},
-      {"topmost_behind_an_ordinary_window_leaves_the_band",
-       "the window keeps WS_EX_TOPMOST: Wine dlls/user32/tests/win.c test_topmost marks ok(!is_topmost(hwnd)) "
-       "after swp_after(hwnd, hwnd2) todo_wine, and runs the z-order check only on Windows"},
       {"click_activates_and_raises",
        "the clicked window is activated but keeps its place in the z-order; measured under Wine 8 with the "
        "prefix's X11 driver unmanaged; no Wine test covers the z-order after a click"},
