@@ -4,7 +4,6 @@
 // screen; the program's other windows are disabled while it is open; a
 // click on its OK button where it is drawn closes it; and afterwards, with
 // no other click, the bar slides out and in with the pointer alone.
-#include <algorithm>
 #include <chrono>
 
 #include "e2e/actions_menu.h"
@@ -141,52 +140,6 @@ TEST_F(Modal, ShareOverTheLockScreenStandsInFrontAndHoldsTheRestUntilItsOkIsClic
   EXPECT_TRUE(wait_until(3s, [&] { return static_cast<bool>(forms_enabled(pid, true)); })) << forms_enabled(pid, true);
   EXPECT_TRUE(bar_slides_out_and_in("after the box"));
   EXPECT_TRUE(started->process->running());
-}
-
-// Another program's always-on-top window stands in front of the lock
-// screen; the bar's box comes and is answered by a click on OK: the other
-// window still stands in front of every window of ours it stood in front
-// of, in the window manager's order.
-TEST_F(Modal, ItsCloseLeavesAnotherProgramsAlwaysOnTopWindowInFront) {
-  auto started = slatebar::start(s(), "modal-pinned");
-  ASSERT_TRUE(started) << started.error();
-  ASSERT_TRUE(wait_until(20s, [&] {
-    auto lock = slatebar::form(s(), "frmLogon");
-    return lock && lock->visible;
-  })) << "the lock screen did not come up";
-  auto pinned = s().open_window(WindowSpec::of("ModalPinned", "Pinned").at({40, 40, 160, 90}).on_top());
-  ASSERT_TRUE(pinned) << pinned.error();
-  const unsigned pid = started->bar.pid;
-  // The forms of ours that the pinned window stands in front of.
-  const auto behind_pinned = [&] {
-    std::vector<std::string> out;
-    auto list = s().windows();
-    const auto at = list ? list->z_index(pinned->hwnd()) : std::nullopt;
-    if (!at) return out;
-    for (const WinWindow& f : forms(pid)) {
-      const auto z = list->z_index(f.hwnd);
-      if (z && *z > *at) out.push_back(f.title);
-    }
-    std::sort(out.begin(), out.end());
-    return out;
-  };
-  const auto before = behind_pinned();
-  ASSERT_NE(std::find(before.begin(), before.end(), "frmLogon"), before.end())
-      << "the pinned window does not stand in front of the lock screen";
-
-  auto box = share_box();
-  ASSERT_TRUE(box) << box.error();
-  ASSERT_TRUE(answer_box(s(), *box, Answer::Ok, AnswerBy::Click));
-  ASSERT_TRUE(wait_until(3s, [&] { return static_cast<bool>(forms_enabled(pid, true)); })) << forms_enabled(pid, true);
-  // The bar came in for the click and stood in front then; the rest did not.
-  std::vector<std::string> expected = before;
-  std::erase(expected, std::string("frmMenu"));
-  auto after = behind_pinned();
-  std::erase(after, std::string("frmMenu"));
-  EXPECT_EQ(after, expected) << s().record("pinned-covered").string();
-  const auto b = bar();
-  ASSERT_TRUE(b) << "no bar";
-  EXPECT_TRUE(b->topmost()) << "the bar left the always-on-top band: " << *b;
 }
 
 TEST_F(Modal, TheBarAnswersThePointerAfterTheAboutSplash) {
