@@ -151,6 +151,7 @@ inline constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080;
 inline constexpr DWORD WS_EX_WINDOWEDGE = 0x00000100;
 inline constexpr DWORD WS_EX_APPWINDOW = 0x00040000;
 inline constexpr DWORD WS_EX_LAYERED = 0x00080000;
+inline constexpr DWORD WS_EX_NOACTIVATE = 0x08000000;
 
 // Layered windows
 inline constexpr DWORD LWA_COLORKEY = 0x1;
@@ -192,6 +193,7 @@ inline constexpr UINT MB_ICONERROR = 0x10;
 inline constexpr UINT MB_ICONQUESTION = 0x20;
 inline constexpr UINT MB_ICONWARNING = 0x30;
 inline constexpr UINT MB_ICONEXCLAMATION = 0x30;
+inline constexpr UINT MB_TOPMOST = 0x00040000;
 inline constexpr int IDOK = 1;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;

@@ -119,6 +119,8 @@ void Application::on_activate_window(bool active) {
   if (active) os().PostMessageA(handle_, kPassActivation, 0);
 }
 
+bool Application::starting() const { return !main_form_ || !os().IsWindowVisible(main_form_->handle()); }
+
 void Application::on_posted(plat::UINT msg, std::uintptr_t param) {
   switch (msg) {
     case kDeactivate:
@@ -128,7 +130,7 @@ void Application::on_posted(plat::UINT msg, std::uintptr_t param) {
       if (on_activate) guard([&] { on_activate(*this); });
       break;
     case kPassActivation:
-      if (!modal_box_open() && os().GetForegroundWindow() == handle_) pass_activation_on();
+      if (!modal_box_open() && !starting() && os().GetForegroundWindow() == handle_) pass_activation_on();
       break;
     case kRelease: {
       auto* target = reinterpret_cast<Form*>(param);

@@ -110,7 +110,11 @@ class Application : private plat::WindowSink {
   void forget(Form* form);
   void normalize_topmosts(Band which);
   void restore_topmosts();
+  void put_back_in_band(const std::vector<plat::HWND>& band, const std::vector<plat::HWND>& which);
   bool is_ours(plat::HWND w) const;
+  // Until the main form's window is up the start-up sequence decides where
+  // the activation goes: it shows and activates the main form last.
+  bool starting() const;
   void pass_activation_on();
   bool activate_front_window(bool ours);
   void hand_back_activation(plat::HWND had_it);
@@ -131,6 +135,9 @@ class Application : private plat::WindowSink {
   std::vector<std::unique_ptr<Form>> forms_;
   TimerGroups timers_;
   std::vector<plat::HWND> lowered_topmosts_;
+  // The topmost band, ours and other programs' windows, in z-order as it
+  // stood before the first of them was lowered: where they go back to.
+  std::vector<plat::HWND> band_before_;
   // Forms in the order the user last used them, the latest first.
   std::vector<Form*> recent_forms_;
   int modal_depth_ = 0;

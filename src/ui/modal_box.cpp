@@ -32,6 +32,16 @@ bool can_take_activation(plat::HWND w) {
   return w && os().IsWindowVisible(w) && os().IsWindowEnabled(w);
 }
 
+// Another program's window that a person would take for the one to go
+// back to: not a tool window (the taskbar is one, and always in front) nor
+// one that asked never to be activated. A window the compositor keeps
+// cloaked (on another virtual desktop) is no such window either; that
+// test joins these two once the compositor access can tell.
+bool is_handed_activation(plat::HWND w) {
+  const auto ex = static_cast<plat::DWORD>(os().GetWindowLongA(w, plat::GWL_EXSTYLE));
+  return can_take_activation(w) && !(ex & (plat::WS_EX_TOOLWINDOW | plat::WS_EX_NOACTIVATE));
+}
+
 }  // namespace
 
 int Application::message_box(std::string_view text, const char* caption, plat::UINT type) {
@@ -47,6 +57,11 @@ int Application::message_box(std::string_view text, const char* caption, plat::U
   ++modal_depth_;
   normalize_topmosts(Band::All);
 
+  // A box shown while another program is in front cannot take the
+  // foreground, and its owner, the hidden application window, has no
+  // taskbar button to find it by: in the topmost band it stands in front
+  // of the program the user works in, where a click answers it.
+  if (had_it && !is_ours(had_it)) type |= plat::MB_TOPMOST;
   const std::string body(text);
   const int answer = os().MessageBoxA(handle_, body.c_str(), caption, type);
 
@@ -54,7 +69,11 @@ int Application::message_box(std::string_view text, const char* caption, plat::U
   for (plat::HWND w : disabled) os().EnableWindow(w, 1);
   if (!modal_box_open()) {
     restore_topmosts();
-    hand_back_activation(had_it);
+    // A box of the start-up sequence leaves the activation with its
+    // owner, the application window: handing it to the window that was in
+    // front before the program started would run the deactivation
+    // hand-over before the user did anything.
+    if (!starting()) hand_back_activation(had_it);
     // Back in the background, the always-on-top windows other than the
     // main form stay down, as after any deactivation.
     if (!is_ours(os().GetForegroundWindow())) normalize_topmosts(Band::AllButMain);
@@ -96,11 +115,12 @@ void Application::pass_activation_on() {
 }
 
 // The first window in the z-order, of another program or of ours (the
-// application window aside), that can take the activation takes it.
+// application window aside), that can take the activation takes it. Our
+// own forms are all tool windows, and any of them shown will do.
 bool Application::activate_front_window(bool ours) {
   for (plat::HWND w = os().GetWindow(os().GetDesktopWindow(), plat::GW_CHILD); w;
        w = os().GetWindow(w, plat::GW_HWNDNEXT)) {
-    if (w != handle_ && is_ours(w) == ours && can_take_activation(w)) {
+    if (w != handle_ && is_ours(w) == ours && (ours ? can_take_activation(w) : is_handed_activation(w))) {
       os().SetForegroundWindow(w);
       return true;
     }

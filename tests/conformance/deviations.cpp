@@ -21,6 +21,17 @@ const std::map<std::string_view, std::string_view>& wine_deviations() {
        "the window becomes the foreground window but keeps its place in the z-order; measured under Wine 8 "
        "with the prefix's X11 driver unmanaged (no window manager to raise it); Wine's "
        "dlls/user32/tests/win.c test_SetForegroundWindow checks the activation only, not the z-order"},
+      {"hiding_active_window",
+       "the window right behind the one hidden is activated, not the topmost window in front; Wine "
+       "dlls/user32/tests/win.c test_hide_window marks check_active_state(hwnd3, hwnd3, hwnd3) todo_wine"},
+      {"destroying_active_window",
+       "the window right behind the one destroyed is activated, as when it hides (test_hide_window's "
+       "todo_wine check_active_state(hwnd3, hwnd3, hwnd3))"},
+      {"notopmost_takes_the_owner_group_out",
+       "the popup owned by the other popup keeps WS_EX_TOPMOST, as on Windows 7: Wine dlls/user32/tests/win.c "
+       "test_topmost expects it (ok(is_topmost(hwnd_grandchild) || broken(...) /* win8+ */)) and marks "
+       "ok(!is_topmost(hwnd_grandchild)) todo_wine where the group leaves the band from the grandchild's owner's "
+       "owner"},
       {"click_activates_and_raises",
        "the clicked window is activated but keeps its place in the z-order; measured under Wine 8 with the "
        "prefix's X11 driver unmanaged; no Wine test covers the z-order after a click"},

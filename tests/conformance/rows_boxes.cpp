@@ -85,8 +85,10 @@ const Row kRows[] = {
      "(learn.microsoft.com/windows/win32/api/winuser/nf-winuser-messagebox); Using Dialog Boxes: \"the system "
      "creates a modal dialog box\" (learn.microsoft.com/windows/win32/dlgbox/using-dialog-boxes); Window "
      "Features, Owned Windows: \"an owned window is always above its owner in the z-order\" "
-     "(learn.microsoft.com/windows/win32/winmsg/window-features); Wine dlls/user32/tests/win.c "
-     "test_popup_zorder (an owned popup is placed above its owner)",
+     "(learn.microsoft.com/windows/win32/winmsg/window-features). That the box is the foreground window is an "
+     "inference: a dialog box shown from the foreground process is activated like any window shown with "
+     "SW_SHOW (see sw_show_hidden); no test in Wine's dlls/user32/tests reads the foreground window from "
+     "inside MessageBox",
      box_is_an_owned_active_window},
     {"box_disables_owner_and_runs_timers",
      "A box held open 400 ms over an owner with a 50 ms timer",
@@ -107,10 +109,13 @@ const Row kRows[] = {
     {"box_owned_by_topmost_window_is_topmost",
      "A box owned by a topmost window, with another topmost window shown",
      "The box is topmost and stands above its owner, at the top of the topmost band",
-     "SetWindowPos, Remarks: \"When a non-topmost window is made topmost, its owned windows are also made "
-     "topmost\" (learn.microsoft.com/windows/win32/api/winuser/nf-winuser-setwindowpos); Window Features, Owned "
-     "Windows: \"An owned window is always above its owner in the z-order\"; Wine dlls/user32/tests/win.c "
-     "test_popup_zorder (check_z_order of topmost popups owned by hwnd_F)",
+     "Window Features, Owned Windows: \"An owned window is always above its owner in the z-order\" "
+     "(learn.microsoft.com/windows/win32/winmsg/window-features); a window placed in front of a topmost window "
+     "is in the topmost band and is made topmost (devblogs.microsoft.com/oldnewthing/20170914-00/?p=97025: "
+     "\"a window can become topmost is if you pass a topmost window as the hwndInsertAfter\"). Wine "
+     "dlls/user32/tests/win.c test_topmost shows the same for owned windows that exist already: "
+     "swp_after(hwnd_child, HWND_TOPMOST), then ok(is_topmost(hwnd_grandchild)). For a box made after its owner "
+     "went topmost this is an inference from the two",
      box_owned_by_topmost_window_is_topmost},
 };
 

@@ -94,18 +94,26 @@ TEST_F(MenuActions, EachIconAsARecordedSequence) {
   const std::string search_page = std::string("Navigate frmFrameWork ") + kSearchPage;
   // The box stands in front of every window of ours: the always-on-top
   // ones step down into the ordinary band for its life (placed from the
-  // lowest up, behind `behind`) and go back up after, in their order.
+  // lowest up, behind `behind`) and go back after to their places in the
+  // band, from the top down, each behind the one that stood in front.
   auto boxed = [](const std::string& box, const std::string& behind) {
     const std::string keep = " SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE|SWP_NOOWNERZORDER";
-    const char* lowest_first[] = {"frmClock", "frmAppSwitcher", "frmAppPicture", "frmLogon",
-                                  "frmSetting", "frmWelcome", "frmMenu"};
+    const std::vector<std::string> lowest_first = {"frmClock",   "frmAppSwitcher", "frmAppPicture", "frmLogon",
+                                                   "frmSetting", "frmWelcome",     "frmMenu"};
     Seq out;
-    for (const char* name : lowest_first) out.push_back("SetWindowPos " + std::string(name) + " " + behind + keep);
+    for (const std::string& name : lowest_first) out.push_back("SetWindowPos " + name + " " + behind + keep);
     out.push_back(box);
-    for (const char* name : lowest_first) out.push_back("SetWindowPos " + std::string(name) + " HWND_TOPMOST" + keep);
+    std::string in_front;
+    for (auto it = lowest_first.rbegin(); it != lowest_first.rend(); ++it) {
+      out.push_back("SetWindowPos " + *it + " HWND_TOPMOST" + keep);
+      if (!in_front.empty()) out.push_back("SetWindowPos " + *it + " " + in_front + keep);
+      in_front = *it;
+    }
     return out;
   };
   const std::string not_yet = "MessageBoxA \"Slatebar\" \"Not yet implemented\" MB_OK -> IDOK";
+  // From the background the box is in the topmost band, where it can be seen.
+  const std::string not_yet_on_top = "MessageBoxA \"Slatebar\" \"Not yet implemented\" MB_OK|MB_TOPMOST -> IDOK";
   const Row rows[] = {
       {"Start, frame hidden", Start::FrameHidden, [] { return frmMenu->imgMenu; },
        {"ShowWindow frmFrameWork SW_SHOW", front, start_page}, {"frmMenu", "frmFrameWork"}},
@@ -121,7 +129,7 @@ TEST_F(MenuActions, EachIconAsARecordedSequence) {
        {front}, {"frmMenu", "frmFrameWork", "Editor"}},
       {"Share", Start::FrameHidden, [] { return frmMenu->imgShare; }, boxed(not_yet, "HWND_NOTOPMOST"),
        {"frmMenu"}},
-      {"Settings", Start::FrameCovered, [] { return frmMenu->imgSettings; }, boxed(not_yet, "Editor"),
+      {"Settings", Start::FrameCovered, [] { return frmMenu->imgSettings; }, boxed(not_yet_on_top, "Editor"),
        {"frmMenu", "Editor", "frmFrameWork"}},
   };
   for (const Row& row : rows) {

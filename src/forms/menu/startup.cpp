@@ -90,21 +90,6 @@ void show_if_hidden(ui::Form& form) {
   if (!os().IsWindowVisible(form.handle())) form.show();
 }
 
-// Takes the front window out of the always-on-top band and puts it back
-// at its top: where it was, in front of the same windows. Under Wine a
-// window shown for the first time can land on top of the X stack even
-// when it belongs below (measured: the browser frame covered the welcome
-// screen), and Wine restacks a window only on a real change of its place
-// that leaves it first in the z-order; this pair of changes is one.
-void renew_front(ui::Form& form) {
-  plat::HWND w = os().GetWindow(os().GetDesktopWindow(), plat::GW_CHILD);
-  while (w && !os().IsWindowVisible(w)) w = os().GetWindow(w, plat::GW_HWNDNEXT);
-  if (w != form.handle()) return;
-  constexpr plat::UINT kKeepPlace = plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOACTIVATE;
-  os().SetWindowPos(w, plat::HWND_NOTOPMOST, 0, 0, 0, 0, kKeepPlace);
-  os().SetWindowPos(w, plat::HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
-}
-
 }  // namespace
 
 void TfrmMenu::FormShow(ui::Component&) {
@@ -127,7 +112,6 @@ void TfrmMenu::FormShow(ui::Component&) {
   if (file_exists(user_bmp)) frmWelcome->imgProfilePic->load_bitmap(user_bmp);
   frmWelcome->lblUserName->set_caption(user_name());
   show_if_hidden(*frmFrameWork);
-  renew_front(*frmWelcome);
   show_if_hidden(*frmAppSwitcher);
   show_if_hidden(*frmLogon);
 }

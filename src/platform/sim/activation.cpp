@@ -3,7 +3,6 @@
 // to all of a thread's windows.
 #include "platform/sim/activation.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace sim {
@@ -55,8 +54,10 @@ bool Activation::can_activate(HWND hwnd) const {
 }
 
 // The active window hides or goes: its owner takes the activation if it
-// can (a popup's), else the next window behind it in the z-order that can,
-// else the first from the top; any program's window.
+// can (a popup's), else the first window from the top of the z-order that
+// can, any program's, the one going aside: a topmost window in front is
+// taken before the window right behind the one going. Tool windows are
+// passed over while another window can take it, as the taskbar is.
 void Activation::pass_from(HWND hwnd) {
   if (foreground_ != hwnd) return;
   const Window* w = windows_.find(hwnd);
@@ -64,14 +65,17 @@ void Activation::pass_from(HWND hwnd) {
   if (w && (w->style & plat::WS_POPUP) && w->owner && can_activate(w->owner)) {
     next = w->owner;
   } else {
-    const std::vector<HWND> order = z_.order();
-    const auto at = std::find(order.begin(), order.end(), hwnd);
-    for (auto it = at == order.end() ? order.begin() : at + 1; it != order.end() && !next; ++it) {
-      if (can_activate(*it)) next = *it;
+    HWND tool = 0;
+    for (HWND h : z_.order()) {
+      if (h == hwnd || !can_activate(h)) continue;
+      const Window* o = windows_.find(h);
+      if (!(o->ex_style & plat::WS_EX_TOOLWINDOW)) {
+        next = h;
+        break;
+      }
+      if (!tool) tool = h;
     }
-    for (auto it = order.begin(); it != at && it != order.end() && !next; ++it) {
-      if (can_activate(*it)) next = *it;
-    }
+    if (!next) next = tool;
   }
   set(next);
 }

@@ -333,6 +333,10 @@ class Desktop final : public plat::Platform {
   // Owner chains are short; a bound keeps a cycle from hanging a test.
   static constexpr std::size_t kOwnerChainLimit = 16;
   void sync_topmost(Window& w);
+  // The topmost band's rules for a window's owner group (desktop_topmost.cpp).
+  HWND root_owner(HWND hwnd) const;
+  void leave_topmost_band_with_group(HWND hwnd);
+  void set_band_place(Window& w, HWND after);
   void destroy_tree(HWND hwnd);
   void set_foreground(HWND hwnd, bool raise_it);
   void take_capture_away();

@@ -9,7 +9,7 @@ namespace sim {
 namespace {
 
 constexpr UINT kMbSystemModal = 0x00001000;
-constexpr UINT kMbTopmost = 0x00040000;
+constexpr UINT kMbTopmost = plat::MB_TOPMOST;
 constexpr LONG kBoxWidth = 320;
 constexpr LONG kBoxHeight = 140;
 

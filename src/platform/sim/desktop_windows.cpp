@@ -285,18 +285,12 @@ BOOL Desktop::SetWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy, 
   }
   if (!(flags & plat::SWP_NOZORDER)) {
     if (w->top_level()) {
-      if (after == plat::HWND_TOPMOST) {
-        make_topmost_with_owned(hwnd);
-      } else if (after == plat::HWND_NOTOPMOST) {
-        z_.make_notopmost(hwnd);
-      } else if (after == plat::HWND_TOP) {
+      if (after == plat::HWND_TOP) {
         raise(hwnd, (flags & plat::SWP_NOOWNERZORDER) ? OwnedWindows::Stay : OwnedWindows::Follow);
-      } else if (after == plat::HWND_BOTTOM) {
-        z_.to_bottom(hwnd);
+        sync_topmost(*w);
       } else {
-        z_.place_after(hwnd, after);
+        set_band_place(*w, after);
       }
-      sync_topmost(*w);
     } else if (after == plat::HWND_TOP) {
       raise(hwnd);
     }

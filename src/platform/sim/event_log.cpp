@@ -165,7 +165,8 @@ std::string message_box_flags_name(UINT type) {
     default:
       out += "|" + hex32(type & 0xF0);
   }
-  if (type & ~0xFFu) out += "|" + hex32(type & ~0xFFu);
+  if (type & plat::MB_TOPMOST) out += "|MB_TOPMOST";
+  if (type & ~(0xFFu | plat::MB_TOPMOST)) out += "|" + hex32(type & ~(0xFFu | plat::MB_TOPMOST));
   return out;
 }
 

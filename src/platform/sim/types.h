@@ -50,7 +50,7 @@ inline constexpr DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
 inline constexpr DWORD ERROR_NONE_MAPPED = 1332;
 
 // Styles, hit-test codes and GetWindow commands the seam leaves out.
-inline constexpr DWORD WS_EX_NOACTIVATE = 0x08000000;
+using plat::WS_EX_NOACTIVATE;
 inline constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
 inline constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
 inline constexpr int HTERROR = -2;
