@@ -7,6 +7,7 @@
 #include "forms/appPicture/appPicture.h"
 #include "forms/appswitcher/appswitcher.h"
 #include "forms/framework/framework.h"
+#include "forms/menu/menu.h"
 #include "platform/sim/event_log.h"
 #include "support/sim_app.h"
 #include "ui/button.h"
@@ -152,12 +153,12 @@ TEST(SwitcherRelease, TheDragEndsAfterAReleaseTheStripNeverGot) {
       // Let go on seeing the warning, then a click on its OK: nothing was
       // pulled out, so nothing is switched to, wherever the pointer is.
       {"released, then OK clicked", false, ui::MouseButton::Left, Lost::WhileTheBoxIsUp, 300,
-       {"MessageBox", "frmAppPicture", "frmAppSwitcher"}, 0},
+       {"MessageBox", "frmAppPicture"}, 0},
       {"right button released, then OK clicked", false, ui::MouseButton::Right, Lost::WhileTheBoxIsUp, 300,
-       {"MessageBox", "frmAppPicture", "frmAppSwitcher"}, 0},
+       {"MessageBox", "frmAppPicture"}, 0},
       // The warning answered with the button still held: the drag goes on.
       {"held through the box", false, ui::MouseButton::Left, Lost::None, 300,
-       {"MessageBox", "frmAppPicture", "frmAppSwitcher"}, 1},
+       {"MessageBox", "frmAppPicture"}, 1},
       // The capture gone mid-drag: the release reaches the window under
       // the pointer, and the drag still ends there as a release would.
       {"released over another window", true, ui::MouseButton::Left, Lost::ToAnotherWindow, 300, {}, 1},
@@ -167,6 +168,9 @@ TEST(SwitcherRelease, TheDragEndsAfterAReleaseTheStripNeverGot) {
     SCOPED_TRACE(row.name);
     SimApp app;
     app.create_all_forms();
+    // Past the start-up, whose boxes leave the activation where it is: the
+    // bar's window is up.
+    plat::os().ShowWindow(frmMenu->handle(), plat::SW_SHOWNOACTIVATE);
     app.compositor->composition_enabled = row.composition ? 1 : 0;
     sim::ForeignWindow editor;
     editor.title = "Editor";
@@ -213,11 +217,12 @@ TEST(SwitcherRelease, TheDragEndsAfterAReleaseTheStripNeverGot) {
     if (row.switches == 0) {
       EXPECT_EQ(app.desktop.GetForegroundWindow(), had_keyboard);
     }
-    // At rest: the list off the screen, the strip in front and its timer
-    // following the pointer again.
+    // At rest: the list off the screen, the strip in front of the other
+    // program's window (beside the bar, which it never overlaps) and its
+    // timer following the pointer again.
     const auto z = app.desktop.z_order_names(sim::Windows::Visible);
-    ASSERT_FALSE(z.empty());
-    EXPECT_EQ(z.front(), "frmAppSwitcher") << ::testing::PrintToString(z);
+    const auto strip_at = std::find(z.begin(), z.end(), "frmAppSwitcher");
+    EXPECT_LT(strip_at, std::find(z.begin(), z.end(), "Editor")) << ::testing::PrintToString(z);
     app.desktop.move_pointer(50, 400);
     app.desktop.advance(50);
     EXPECT_EQ(frmAppSwitcher->left(), -40);

@@ -25,7 +25,6 @@ constexpr std::uint8_t kAlpha = 128;
 // A release this far from the strip's left edge, or nearer, cancels.
 constexpr int kCancelZone = 10;
 constexpr unsigned kPollMs = 15;
-constexpr plat::DWORD kExNoActivate = 0x08000000;  // WS_EX_NOACTIVATE
 
 // Only the high bit says the button is down now: the low bit, "pressed
 // since the last query", is shared with every other caller and is kept
@@ -66,7 +65,7 @@ void TfrmAppSwitcher::FormCreate(ui::Component&) {
   // An edge surface, not a place to type: a press on the strip leaves the
   // activation, and so the keyboard, with the window that had it, and the
   // system never hands the strip the activation when that window goes.
-  overlay::make_overlay(*this, kAlpha, plat::HWND_TOPMOST, kExNoActivate);
+  overlay::make_overlay(*this, kAlpha, plat::HWND_TOPMOST, plat::WS_EX_NOACTIVATE);
 }
 
 void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {
