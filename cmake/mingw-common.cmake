@@ -33,6 +33,16 @@ set(CMAKE_CXX_FLAGS_RELEASE_INIT "-O2 -DNDEBUG")
 # Fully static: no libstdc++, libgcc or winpthread DLL beside the exe.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
+# Address-space layout randomisation and DEP, asked for by name rather than
+# left to the linker's defaults (older binutils set neither); the 64-bit
+# image also lets the loader place it anywhere in its address space. A plain
+# variable, not a cache entry, so that a build folder configured before a
+# change here follows it; the exe's target adds it to its link.
+set(SLATEBAR_PE_HARDENING -Wl,--dynamicbase -Wl,--nxcompat)
+if(SLATEBAR_MINGW_ARCH STREQUAL "x86_64")
+  list(APPEND SLATEBAR_PE_HARDENING -Wl,--high-entropy-va)
+endif()
+
 # The libraries that scripts/deps-mingw builds, then the compilers' own sysroot.
 get_filename_component(_slatebar_repo "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
 set(SLATEBAR_MINGW_DEPS_DIR "${_slatebar_repo}/.cache/mingw-deps/${SLATEBAR_MINGW_ARCH}"

@@ -61,6 +61,9 @@ class WindowSink {
   virtual void on_activate_window(bool /*active*/) {}
   // WM_ACTIVATEAPP, delivered to the application window only.
   virtual void on_activate_app(bool /*active*/) {}
+  // WM_DWMCOMPOSITIONCHANGED: the compositor was switched on or off
+  // (Windows 7 lets the user do so while programs run); top-level windows.
+  virtual void on_composition_changed() {}
   // A message posted with PostMessageA.
   virtual void on_posted(UINT /*msg*/, std::uintptr_t /*param*/) {}
 };

@@ -204,6 +204,8 @@ inline constexpr DWORD DWM_TNP_RECTSOURCE = 0x02;
 inline constexpr DWORD DWM_TNP_OPACITY = 0x04;
 inline constexpr DWORD DWM_TNP_VISIBLE = 0x08;
 inline constexpr DWORD DWM_TNP_SOURCECLIENTAREAONLY = 0x10;
+// DwmGetWindowAttribute: a DWORD, non-zero while the window is cloaked.
+inline constexpr DWORD DWMWA_CLOAKED = 14;
 
 // Registry roots
 enum class RegistryRoot { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE };

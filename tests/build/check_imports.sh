@@ -11,11 +11,14 @@ root=$1
 source "$(dirname "$0")/common.sh"
 
 # Lower-case names of the system DLLs that Windows loads from the system
-# folder only (KnownDLLs, and ntdll, which every process has). Any other
-# DLL named in the import table is looked for beside the exe first, where
-# a downloaded folder may hold a file of that name; such DLLs are loaded
-# by full path at run time instead.
-known_dll='^(kernel32|user32|gdi32|advapi32|ole32|oleaut32|shell32|shlwapi|comdlg32|msvcrt|imm32|rpcrt4|ntdll|psapi|ws2_32|setupapi|shcore|combase|sechost|normaliz|nsi|wldap32|imagehlp|msctf|clbcatq|coml2|api-ms-win-[a-z0-9-]+)(\.dll)?$'
+# folder only (KnownDLLs, and ntdll, which every process has), on every
+# Windows the exe runs on: Windows 7 included, where shcore does not exist
+# and combase and coml2 are not yet known DLLs, so an import of one of
+# those would stop the exe from starting there or load it from beside the
+# exe. Any other DLL named in the import table is looked for beside the exe
+# first, where a downloaded folder may hold a file of that name; such DLLs
+# are loaded by full path at run time instead.
+known_dll='^(kernel32|user32|gdi32|advapi32|ole32|oleaut32|shell32|shlwapi|comdlg32|msvcrt|imm32|rpcrt4|ntdll|psapi|ws2_32|setupapi|sechost|normaliz|nsi|wldap32|imagehlp|msctf|clbcatq|api-ms-win-[a-z0-9-]+)(\.dll)?$'
 
 check_exe() {  # check_exe <exe> <toolchain prefix> <file format>
   local exe=$1 prefix=$2 format=$3 dlls

@@ -73,6 +73,22 @@ struct Case {
 const std::string kLong254(254, 'n');
 const std::string kLong255(255, 'n');
 
+// Cyrillic in the UTF-8 code page: two bytes a character.
+std::string cyrillic(std::size_t chars) {
+  std::string s;
+  for (std::size_t i = 0; i < chars; ++i) s += "\xD0\xB4";
+  return s;
+}
+
+// The picture is there already: the record is the name read once, in place.
+Lines name_read(const std::string& answer) {
+  return pics_there() + Lines{"GetFileAttributesA " + kUser + " -> file", "ShowWindow frmWelcome SW_SHOW",
+                              "GetFileAttributesA " + kUser + " -> file", "read_file " + kUser + " -> 6966 bytes",
+                              "GetUserNameA -> " + answer, "ShowWindow frmFrameWork SW_SHOW",
+                              "ShowWindow frmAppSwitcher SW_SHOW", "ShowWindow frmLogon SW_SHOW",
+                              "ShowWindow frmMenu SW_SHOW"};
+}
+
 TEST(StartupSequence, FetchesThePictureThenRaisesTheScreens) {
   const Case cases[] = {
       {"picture already there: no dialog, no copy, no wait",
@@ -131,12 +147,22 @@ TEST(StartupSequence, FetchesThePictureThenRaisesTheScreens) {
          d.set_user_name(kLong255);
          d.files().write_file(in_pics("user.bmp"), kPicture);
        },
-       pics_there() + Lines{"GetFileAttributesA " + kUser + " -> file", "ShowWindow frmWelcome SW_SHOW",
-                            "GetFileAttributesA " + kUser + " -> file", "read_file " + kUser + " -> 6966 bytes",
-                            "GetUserNameA -> error 122", "ShowWindow frmFrameWork SW_SHOW",
-                            "ShowWindow frmAppSwitcher SW_SHOW", "ShowWindow frmLogon SW_SHOW",
-                            "ShowWindow frmMenu SW_SHOW"},
-       "Unknown", true, kAllUp},
+       name_read(kLong255), "Unknown", true, kAllUp},
+      // The limit counts characters: 508 bytes of Cyrillic are 254 of them.
+      {"UTF-8: a Cyrillic name of 254 characters is read whole",
+       [](sim::Desktop& d) {
+         d.set_utf8_code_page(true);
+         d.set_user_name(cyrillic(254));
+         d.files().write_file(in_pics("user.bmp"), kPicture);
+       },
+       name_read(cyrillic(254)), cyrillic(254), true, kAllUp},
+      {"UTF-8: a Cyrillic name of 255 characters does not fit: Unknown",
+       [](sim::Desktop& d) {
+         d.set_utf8_code_page(true);
+         d.set_user_name(cyrillic(255));
+         d.files().write_file(in_pics("user.bmp"), kPicture);
+       },
+       name_read(cyrillic(255)), "Unknown", true, kAllUp},
       {"a name of 254 characters is read whole",
        [](sim::Desktop& d) {
          d.set_user_name(kLong254);

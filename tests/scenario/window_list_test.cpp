@@ -5,9 +5,11 @@
 
 #include <array>
 #include <cstring>
+#include <functional>
 
 
 #include "forms/appPicture/appPicture.h"
+#include "platform/DwmApi/DwmApi.h"
 #include "platform/sim/event_log.h"
 #include "support/sim_app.h"
 #include "ui/button.h"
@@ -52,6 +54,16 @@ TEST_F(WindowList, ListsSwitchableWindowsInZOrderAndSelectsTheLowest) {
   ASSERT_EQ(appPicture::WindowHandles.size(), 4u);
   EXPECT_EQ(appPicture::parse_handle(appPicture::WindowHandles[3]), owner);
 
+  // The title's limit counts characters, not bytes: in UTF-8 a Cyrillic
+  // title keeps 255 of its 300 characters (510 bytes).
+  sim.desktop.set_utf8_code_page(true);
+  std::string cyrillic;
+  for (int i = 0; i < 300; ++i) cyrillic += "\xD0\xB4";
+  sim.desktop.SetWindowTextA(appPicture::parse_handle(appPicture::WindowHandles[0]), cyrillic.c_str());
+  list();
+  EXPECT_EQ(frmAppPicture->lbWindows->items()[0], cyrillic.substr(0, 510));
+  sim.desktop.set_utf8_code_page(false);
+
   // A rebuild replaces everything.
   sim.desktop.close_foreign_window(owner);
   list();
@@ -80,6 +92,65 @@ TEST_F(WindowList, AHandleBeyondThirtyOneBitsComesBackUnchanged) {
   ASSERT_EQ(sim.desktop.switches().size(), 1u);
   EXPECT_EQ(sim.desktop.switches()[0].hwnd, high);
   EXPECT_EQ(sim.desktop.switches()[0].alt_tab, 1);
+}
+
+// A window the compositor cloaks (another virtual desktop, a suspended
+// app's frame) is visible to the system but not on the screen: it is left
+// out, so neither a preview nor a switch can reach it. Where the compositor
+// cannot say (Windows 7, no library, a system before version 6) every
+// visible window is listed as before.
+TEST_F(WindowList, CloakedWindowsAreLeftOutWhereTheCompositorKnowsOfCloaking) {
+  struct Row {
+    const char* what;
+    std::function<void(SimApp&)> arrange;
+    std::vector<std::string> listed;
+  } rows[] = {
+      {"Windows 10", [](SimApp&) {}, {"Shown"}},
+      {"Windows 7's compositor refuses the attribute", [](SimApp& s) { s.compositor->knows_cloaking = false; },
+       {"On another desktop", "Shown"}},
+      {"no compositor library", [](SimApp& s) { s.desktop.modules().remove("DWMAPI.DLL"); },
+       {"On another desktop", "Shown"}},
+      {"version 5: the library is not touched", [](SimApp& s) { s.desktop.set_os_major_version(5); },
+       {"On another desktop", "Shown"}},
+  };
+  const plat::HWND shown = add("Shown");
+  const plat::HWND cloaked = add("On another desktop");
+  sim.compositor->cloaked = {cloaked};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    DwmApi::finalize();
+    sim.desktop.log().clear();
+    row.arrange(sim);
+    list();
+    EXPECT_EQ(frmAppPicture->lbWindows->items(), row.listed);
+    ASSERT_EQ(appPicture::WindowHandles.size(), row.listed.size());
+    EXPECT_EQ(appPicture::parse_handle(appPicture::WindowHandles.back()), shown) << "the one a release switches to";
+    if (std::string(row.what).starts_with("version 5")) {
+      EXPECT_TRUE(sim.desktop.log().of({"LoadLibraryA"}).empty());
+    }
+  }
+  DwmApi::finalize();
+}
+
+// Windows 7 lets the user switch composition off and on while programs run;
+// the frame extension is lost with each change and is made again once
+// composition is back.
+TEST_F(WindowList, TheFrameIsExtendedAgainEachTimeCompositionComesBack) {
+  auto extensions = [&] {
+    return std::count_if(sim.compositor->calls.begin(), sim.compositor->calls.end(),
+                         [](const std::string& c) { return c == "DwmExtendFrameIntoClientArea frmAppPicture -> 0x00000000"; });
+  };
+  const auto at_creation = extensions();
+  ASSERT_EQ(at_creation, 1);
+  sim.compositor->switch_composition(false);
+  EXPECT_EQ(extensions(), at_creation) << "nothing to extend while composition is off";
+  sim.compositor->switch_composition(true);
+  sim.compositor->switch_composition(true);
+  EXPECT_EQ(extensions(), at_creation + 2);
+  EXPECT_EQ((std::array{sim.compositor->last_margins.cxLeftWidth, sim.compositor->last_margins.cxRightWidth,
+                        sim.compositor->last_margins.cyTopHeight, sim.compositor->last_margins.cyBottomHeight}),
+            (std::array{-1, -1, -1, -1}));
+  DwmApi::finalize();
 }
 
 TEST_F(WindowList, ThePreviewTellsTheCompositorTheDesignedRectangleOfTheWholeWindow) {

@@ -155,6 +155,11 @@ void measure_slatebar(e2e::Session& s, bool idle) {
   s.input().move_to(middle);
   auto folder = e2e::slatebar::fresh_copy(s, "bench");
   if (!folder) fail(folder.error());
+  // The shipped exe keeps no paint log: its paint-timing build, otherwise
+  // the same program, stands in for it here.
+  const char* profile = std::getenv("SLATEBAR_BENCH_PAINT_PROFILE");
+  if (!profile || !fs::exists(profile)) fail("no paint-timing build (SLATEBAR_BENCH_PAINT_PROFILE)");
+  fs::copy_file(profile, e2e::slatebar::exe_in(*folder), fs::copy_options::overwrite_existing);
   const auto launched = Clock::now();
   auto process = e2e::slatebar::launch(s, *folder);
   if (!process) fail(process.error());

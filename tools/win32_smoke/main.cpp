@@ -3,6 +3,7 @@
 #include <cstring>
 #include <exception>
 
+#include "platform/win32/library_search.h"
 #include "smoke.h"
 
 namespace smoke {
@@ -33,12 +34,16 @@ int main(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; ++i) {
     if (std::strcmp(argv[i], "--hold") == 0) hold_ms = static_cast<unsigned>(std::atoi(argv[i + 1]));
   }
+  // As the program's entry does, before anything is loaded.
+  const bool search_restricted = win32::restrict_library_search();
   win32::Win32Platform os;
   smoke::Report report;
   try {
+    smoke::check_libraries(os, search_restricted, report);
     smoke::check_services(os, report);
     smoke::check_text(os, report);
     smoke::check_keys(os, report);
+    smoke::check_focus(os, report);
     smoke::check_live_objects(os, report);
     smoke::check_windows(os, report, hold_ms);
   } catch (const std::exception& e) {

@@ -32,6 +32,13 @@ void check_text(win32::Win32Platform& os, Report& report);
 // The browser's site and the keys offered to its active object (smoke_keys.cpp).
 void check_keys(win32::Win32Platform& os, Report& report);
 
+// The real browser control: the focus in it once its frame is active (smoke_focus.cpp).
+void check_focus(win32::Win32Platform& os, Report& report);
+
+// The library search and where each run-time library came from, with DLLs
+// of their names planted beside the exe (smoke_libraries.cpp).
+void check_libraries(win32::Win32Platform& os, bool search_restricted, Report& report);
+
 // The program's own GDI object and window counts (smoke_live.cpp).
 void check_live_objects(win32::Win32Platform& os, Report& report);
 

@@ -1,8 +1,10 @@
 #include "forms/appPicture/appPicture.h"
 
 #include "forms/overlay/overlay.h"
+#include "platform/DwmApi/DwmApi.h"
 #include "platform/platform.h"
 #include "platform/system_folder.h"
+#include "platform/text_length.h"
 #include "ui/button.h"
 #include "ui/colours.h"
 #include "ui/dialogs.h"
@@ -16,6 +18,9 @@ namespace {
 // from the DwmApi module: these two entries are never used afterwards.
 using IsCompositionEnabledFn = plat::HRESULT(PLAT_WINAPI*)(plat::BOOL*);
 using ExtendFrameFn = plat::HRESULT(PLAT_WINAPI*)(plat::HWND, const plat::MARGINS*);
+
+// What the list takes of a window's title.
+constexpr std::size_t kTitleChars = 255;
 
 template <class Fn>
 Fn lookup(plat::HMODULE library, const char* name) {
@@ -77,6 +82,16 @@ void TfrmAppPicture::FormCreate(ui::Component&) {
   overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
 }
 
+// DwmExtendFrameIntoClientArea must be called again after every change of
+// composition; while composition is off there is no frame to extend, and a
+// preview asked for then meets "Aero is not enabled", since the compositor
+// access reads the state at each use.
+void TfrmAppPicture::on_composition_changed() {
+  if (!DwmApi::IsCompositionActive()) return;
+  const plat::MARGINS whole_window{-1, -1, -1, -1};
+  DwmApi::DwmExtendFrameIntoClientArea(handle(), &whole_window);
+}
+
 void TfrmAppPicture::FormDestroy(ui::Component&) {
   appPicture::WindowHandles.clear();
   appPicture::ReleaseThumbnail();
@@ -92,7 +107,8 @@ void TfrmAppPicture::btnListAppsClick(ui::Component&) {
   // their low 32 bits on every Windows, so the comparison is exact.
   auto owner_is = [](plat::LONG owner, plat::HWND w) { return static_cast<std::uint32_t>(owner) == static_cast<std::uint32_t>(w); };
   for (plat::HWND w = os.GetWindow(desktop, plat::GW_CHILD); w; w = os.GetWindow(w, plat::GW_HWNDNEXT)) {
-    char title[256] = {};
+    // 255 characters, however many bytes they take in the code page.
+    char title[plat::text_buffer_bytes(kTitleChars)] = {};
     int length = os.GetWindowTextA(w, title, sizeof title);
     plat::LONG owner = os.GetWindowLongA(w, plat::GWL_HWNDPARENT);
     auto ex = static_cast<plat::DWORD>(os.GetWindowLongA(w, plat::GWL_EXSTYLE));
@@ -100,7 +116,10 @@ void TfrmAppPicture::btnListAppsClick(ui::Component&) {
     if (length <= 0 || title[0] == '\0') continue;
     if (owner != 0 && !owner_is(owner, desktop)) continue;
     if ((ex & plat::WS_EX_TOOLWINDOW) && !(ex & plat::WS_EX_APPWINDOW)) continue;
-    lbWindows->add_item(title);
+    // Visible to the system but kept off the screen by the compositor: a
+    // thumbnail of it would be empty and a switch to it would do nothing.
+    if (DwmApi::IsWindowCloaked(w)) continue;
+    lbWindows->add_item(plat::first_chars(std::string_view(title, static_cast<std::size_t>(length)), kTitleChars));
     appPicture::WindowHandles.push_back(appPicture::handle_text(w));
   }
   lbWindows->end_update();

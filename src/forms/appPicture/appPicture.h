@@ -31,6 +31,10 @@ class TfrmAppPicture : public ui::Form {
   ui::Button* btnPreview = nullptr;
   ui::Button* btnSwitchToThisApp = nullptr;
   ui::Button* btnDisablePreview = nullptr;
+
+ private:
+  // The frame extension lasts only until composition is switched off or on.
+  void on_composition_changed() override;
 };
 
 extern TfrmAppPicture* frmAppPicture;

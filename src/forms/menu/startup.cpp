@@ -10,6 +10,7 @@
 #include "forms/menu/menu.h"
 #include "forms/welcome/welcome.h"
 #include "platform/system_folder.h"
+#include "platform/text_length.h"
 #include "ui/dialogs.h"
 #include "ui/exe_folder.h"
 #include "ui/label.h"
@@ -42,13 +43,18 @@ bool file_exists(const std::string& path) {
 
 // Asked for at every use rather than kept: each attempt looks under the
 // name the platform gives at that moment.
+// A name fits when it has at most 254 characters (255 with the zero),
+// whatever their bytes in the code page.
 std::string user_name() {
-  char buffer[255];
+  constexpr std::size_t kNameChars = 254;
+  char buffer[plat::text_buffer_bytes(kNameChars)];
   plat::DWORD size = sizeof buffer;
   // On success the size counts the terminating zero; anything outside the
   // buffer is not a name the platform could have written.
   if (!os().GetUserNameA(buffer, &size) || size == 0 || size > sizeof buffer) return "Unknown";
-  return std::string(buffer, size - 1);
+  std::string name(buffer, size - 1);
+  if (plat::char_count(name) > kNameChars) return "Unknown";
+  return name;
 }
 
 // The program is named by its full path, quoted: a bare "rundll32" is

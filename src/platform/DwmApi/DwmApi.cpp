@@ -13,6 +13,8 @@ using RegisterThumbnailFn = plat::HRESULT(PLAT_WINAPI*)(plat::HWND, plat::HWND, 
 using UnregisterThumbnailFn = plat::HRESULT(PLAT_WINAPI*)(plat::HTHUMBNAIL);
 using UpdateThumbnailPropertiesFn =
     plat::HRESULT(PLAT_WINAPI*)(plat::HTHUMBNAIL, const plat::DWM_THUMBNAIL_PROPERTIES*);
+using GetWindowAttributeFn = plat::HRESULT(PLAT_WINAPI*)(plat::HWND, plat::DWORD, void*, plat::DWORD);
+using ExtendFrameFn = plat::HRESULT(PLAT_WINAPI*)(plat::HWND, const plat::MARGINS*);
 
 // The module's whole state: the library, once loaded, and each entry
 // once found. Used from the user-interface thread only.
@@ -21,6 +23,8 @@ IsCompositionEnabledFn is_composition_enabled = nullptr;
 RegisterThumbnailFn register_thumbnail = nullptr;
 UnregisterThumbnailFn unregister_thumbnail = nullptr;
 UpdateThumbnailPropertiesFn update_thumbnail_properties = nullptr;
+GetWindowAttributeFn get_window_attribute = nullptr;
+ExtendFrameFn extend_frame = nullptr;
 
 void load_library() {
   if (library != 0) return;
@@ -62,11 +66,28 @@ plat::HRESULT DwmUpdateThumbnailProperties(plat::HTHUMBNAIL thumbnail,
   return fn ? fn(thumbnail, properties) : plat::E_NOTIMPL;
 }
 
+plat::HRESULT DwmGetWindowAttribute(plat::HWND window, plat::DWORD attribute, void* value, plat::DWORD size) {
+  auto fn = entry(get_window_attribute, "DwmGetWindowAttribute");
+  return fn ? fn(window, attribute, value, size) : plat::E_NOTIMPL;
+}
+
+plat::HRESULT DwmExtendFrameIntoClientArea(plat::HWND window, const plat::MARGINS* margins) {
+  auto fn = entry(extend_frame, "DwmExtendFrameIntoClientArea");
+  return fn ? fn(window, margins) : plat::E_NOTIMPL;
+}
+
 bool IsCompositionActive() {
   if (plat::os().os_major_version() < 6) return false;
   plat::BOOL enabled = 0;
   if (DwmIsCompositionEnabled(&enabled) != plat::S_OK) return false;
   return enabled != 0;
+}
+
+bool IsWindowCloaked(plat::HWND window) {
+  if (plat::os().os_major_version() < 6) return false;
+  plat::DWORD cloaked = 0;
+  if (DwmGetWindowAttribute(window, plat::DWMWA_CLOAKED, &cloaked, sizeof cloaked) != plat::S_OK) return false;
+  return cloaked != 0;
 }
 
 void finalize() {
@@ -76,6 +97,8 @@ void finalize() {
   register_thumbnail = nullptr;
   unregister_thumbnail = nullptr;
   update_thumbnail_properties = nullptr;
+  get_window_attribute = nullptr;
+  extend_frame = nullptr;
 }
 
 }  // namespace DwmApi

@@ -14,6 +14,9 @@ HRESULT PLAT_WINAPI update_entry(plat::HTHUMBNAIL id, const plat::DWM_THUMBNAIL_
   return active->update_thumbnail_properties(id, p);
 }
 HRESULT PLAT_WINAPI extend_entry(HWND w, const plat::MARGINS* m) { return active->extend_frame(w, m); }
+HRESULT PLAT_WINAPI attribute_entry(HWND w, DWORD a, void* v, DWORD n) { return active->get_window_attribute(w, a, v, n); }
+
+constexpr DWORD kCloakedShell = 2;  // DWM_CLOAKED_SHELL
 
 }  // namespace
 
@@ -25,6 +28,7 @@ Compositor::Compositor(Desktop& desktop) : desktop_(desktop) {
                                        {"DwmUnregisterThumbnail", entry_point(&unregister_entry)},
                                        {"DwmUpdateThumbnailProperties", entry_point(&update_entry)},
                                        {"DwmExtendFrameIntoClientArea", entry_point(&extend_entry)},
+                                       {"DwmGetWindowAttribute", entry_point(&attribute_entry)},
                                    });
   desktop.registry().set_string(plat::RegistryRoot::HKEY_LOCAL_MACHINE,
                                 "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "SystemRoot", "C:\\Windows");
@@ -78,6 +82,20 @@ HRESULT Compositor::extend_frame(HWND window, const plat::MARGINS* margins) {
   last_margins = *margins;
   note("DwmExtendFrameIntoClientArea " + desktop_.name_of(window), extend_result);
   return extend_result;
+}
+
+// Asked for every window a list considers; not noted among the calls,
+// which tell what was done with thumbnails and frames.
+HRESULT Compositor::get_window_attribute(HWND window, DWORD attribute, void* value, DWORD size) {
+  if (!knows_cloaking || attribute != plat::DWMWA_CLOAKED || size != sizeof(DWORD) || !value) return plat::E_INVALIDARG;
+  const DWORD answer = cloaked.contains(window) ? kCloakedShell : 0;
+  std::memcpy(value, &answer, sizeof answer);
+  return plat::S_OK;
+}
+
+void Compositor::switch_composition(bool on) {
+  composition_enabled = on ? 1 : 0;
+  desktop_.composition_changed();
 }
 
 }  // namespace sim

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,15 @@ class Compositor {
   HRESULT update_result = plat::S_OK;
   HRESULT unregister_result = plat::S_OK;
   HRESULT extend_result = plat::S_OK;
+  // Windows the compositor keeps off the screen (DWMWA_CLOAKED reads
+  // DWM_CLOAKED_SHELL for them), and whether it knows the attribute at
+  // all: Windows 7's refuses it with E_INVALIDARG.
+  std::set<HWND> cloaked;
+  bool knows_cloaking = true;
+
+  // Composition switched on or off by the user while the program runs
+  // (Windows 7): every top-level window hears of it.
+  void switch_composition(bool on);
 
   // ---- what it saw -------------------------------------------------------
   // "DwmRegisterThumbnail frmAppPicture Notepad -> 0x00000000", etc.
@@ -58,6 +68,7 @@ class Compositor {
   HRESULT unregister_thumbnail(plat::HTHUMBNAIL id);
   HRESULT update_thumbnail_properties(plat::HTHUMBNAIL id, const plat::DWM_THUMBNAIL_PROPERTIES* props);
   HRESULT extend_frame(HWND window, const plat::MARGINS* margins);
+  HRESULT get_window_attribute(HWND window, DWORD attribute, void* value, DWORD size);
 
  private:
   void note(const std::string& call, HRESULT result);

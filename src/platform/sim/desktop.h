@@ -164,6 +164,8 @@ class Desktop final : public plat::Platform {
   Registry& registry() { return registry_; }
   Modules& modules() { return modules_; }
   void add_module(std::string_view name, ModuleEntries entries) { modules_.add(name, std::move(entries)); }
+  // WM_DWMCOMPOSITIONCHANGED, sent to every top-level window of ours.
+  void composition_changed();
   Resources& resources() { return resources_; }
   EventLog& log() { return log_; }
   const std::vector<std::string>& events() const { return log_.entries(); }
@@ -173,6 +175,9 @@ class Desktop final : public plat::Platform {
   const std::string& exe_path() const { return exe_path_; }
   void set_temp_path(std::string path);
   void set_user_name(std::string name) { user_name_ = std::move(name); }
+  // The process's code page: Windows-1252 unless set to UTF-8, as the
+  // manifest makes it from Windows 10 1903 on. Names and titles are given in it.
+  void set_utf8_code_page(bool on) { utf8_code_page_ = on; }
   // GetUserNameA fails with `error` until a name is set again.
   void fail_user_name(DWORD error) { user_name_ = std::unexpected(error); }
   void set_os_major_version(DWORD major) { os_major_ = major; }
@@ -392,6 +397,7 @@ class Desktop final : public plat::Platform {
   std::string temp_path_;
   std::string system_folder_ = "C:\\Windows\\system32";
   std::expected<std::string, DWORD> user_name_ = std::string("user");
+  bool utf8_code_page_ = false;
   DWORD os_major_ = 10;
   std::function<UINT(std::string_view, UINT)> exec_handler_;
   std::vector<ExecRecord> execs_;

@@ -64,4 +64,13 @@ BOOL Desktop::UpdateLayeredWindow(HWND hwnd, const POINT* dst, const SIZE* size,
   return TRUE;
 }
 
+// The system sends it to every top-level window, from the top; a handler
+// may destroy windows, so each is looked up again before it is told.
+void Desktop::composition_changed() {
+  const std::vector<HWND> order = z_.order();
+  for (HWND h : order) {
+    if (Window* w = find(h); w && w->ours() && w->top_level() && w->sink) w->sink->on_composition_changed();
+  }
+}
+
 }  // namespace sim

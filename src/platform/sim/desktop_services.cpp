@@ -125,9 +125,13 @@ std::string Desktop::long_day_name(int day_of_week) { return std::string(english
 
 std::string Desktop::short_month_name(int month) { return std::string(english_short_month(month)); }
 
-std::u16string Desktop::ansi_to_utf16(std::string_view text) { return cp1252_to_utf16(text); }
+std::u16string Desktop::ansi_to_utf16(std::string_view text) {
+  return utf8_code_page_ ? utf8_to_utf16(text) : cp1252_to_utf16(text);
+}
 
-std::string Desktop::utf16_to_ansi(std::u16string_view text) { return utf16_to_cp1252(text); }
+std::string Desktop::utf16_to_ansi(std::u16string_view text) {
+  return utf8_code_page_ ? utf16_to_utf8(text) : utf16_to_cp1252(text);
+}
 
 std::optional<std::vector<std::uint8_t>> Desktop::load_resource(std::string_view name) {
   return resources_.load(name);

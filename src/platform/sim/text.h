@@ -16,8 +16,11 @@ std::u16string cp1252_to_utf16(std::string_view text);
 // WideCharToMultiByte(1252) without best-fit: a character the code page
 // lacks (a surrogate pair counts as one) becomes '?'.
 std::string utf16_to_cp1252(std::u16string_view text);
-// For logs and browser records.
+// For logs and browser records, and the code page of a process whose
+// manifest asks for UTF-8 (Windows 10 1903 on).
 std::string utf16_to_utf8(std::u16string_view text);
+// MultiByteToWideChar(CP_UTF8): an invalid or cut sequence becomes U+FFFD.
+std::u16string utf8_to_utf16(std::string_view text);
 
 // FormatMessage(FROM_SYSTEM) for the codes the desktop reports, trailing
 // full stop removed; HRESULTs of the Win32 facility read as their code.

@@ -1,6 +1,7 @@
 // Processes, time, modules and the last error.
 #include "platform/win32/convert.h"
 #include "platform/win32/entry_point.h"
+#include "platform/win32/library_search.h"
 #include "platform/win32/win32_platform.h"
 
 namespace win32 {
@@ -21,7 +22,9 @@ void Win32Platform::GetLocalTime(plat::SYSTEMTIME* time) {
   *time = {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
-plat::HMODULE Win32Platform::LoadLibraryA(const char* name) { return from_hmodule(::LoadLibraryA(name)); }
+// Callers name libraries by full path (system_folder.h); their
+// dependencies come from the system folder too.
+plat::HMODULE Win32Platform::LoadLibraryA(const char* name) { return from_hmodule(load_library(name)); }
 
 plat::UINT Win32Platform::GetSystemDirectoryA(char* buffer, plat::UINT size) {
   return ::GetSystemDirectoryA(buffer, size);

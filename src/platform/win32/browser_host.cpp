@@ -8,6 +8,7 @@
 #include "platform/win32/carried_error.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/hosted_focus.h"
 #include "platform/win32/win32_platform.h"
 
 #include <exdispid.h>
@@ -244,7 +245,7 @@ struct Variant {
   VARIANT v;
 };
 
-class WebBrowserHost final : public plat::BrowserHost, private plat::WindowSink {
+class WebBrowserHost final : public plat::BrowserHost, private plat::WindowSink, private FocusHost {
  public:
   WebBrowserHost(HWND form, plat::BrowserEvents* events) : form_(form), events_(events) {}
   WebBrowserHost(const WebBrowserHost&) = delete;
@@ -276,6 +277,10 @@ class WebBrowserHost final : public plat::BrowserHost, private plat::WindowSink 
 
  private:
   void apply_region();
+  // FocusHost: the page is the frame's keyboard.
+  void frame_activated(bool active) override;
+  bool take_focus() override;
+  void ui_activate();
   // plat::WindowSink: the control paints all of the window it lies in.
   void on_paint(plat::Canvas&) override {}
   bool draws() const override { return false; }
@@ -319,6 +324,7 @@ HRESULT WebBrowserHost::create(Win32Platform& os) {
   if (FAILED(hr)) return hr;
   if (hr = object_.As(&in_place_); FAILED(hr)) return hr;
   if (hr = object_.As(&browser_); FAILED(hr)) return hr;
+  add_focus_host(form_, this);
 
   ComPtr<IConnectionPointContainer> points;
   if (hr = object_.As(&points); FAILED(hr)) return hr;
@@ -331,6 +337,7 @@ HRESULT WebBrowserHost::create(Win32Platform& os) {
 // Events stop before anything goes; the control is closed and let go
 // while its window still exists, and our window goes last.
 WebBrowserHost::~WebBrowserHost() {
+  remove_focus_host(form_, this);
   if (events_point_ && cookie_) events_point_->Unadvise(cookie_);
   if (sink_) sink_->detach();
   if (in_place_) in_place_->InPlaceDeactivate();
@@ -347,6 +354,36 @@ WebBrowserHost::~WebBrowserHost() {
   site_.Reset();
   frame_.Reset();
   window_.reset();
+}
+
+// A hosted control is UI-active while its frame is active and is told of
+// each change (IOleInPlaceActiveObject::OnFrameWindowActivate), so that
+// the page has the keyboard from the moment the frame is shown, not only
+// after a click into it. The control is in-place active from its creation;
+// UI-activating it then would set the focus into a hidden frame.
+void WebBrowserHost::frame_activated(bool active) {
+  if (active && !frame_->active_object() && ::IsWindowVisible(window_.get())) ui_activate();
+  if (IOleInPlaceActiveObject* object = frame_->active_object()) object->OnFrameWindowActivate(active ? TRUE : FALSE);
+}
+
+// The control names its active object and puts the focus into its own
+// window; a page script it runs reports its errors through the sink.
+void WebBrowserHost::ui_activate() {
+  ::RECT area{};
+  ::GetClientRect(window_.get(), &area);
+  object_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site_.Get(), 0, window_.get(), &area);
+}
+
+// The form's focus goes on to the control's own window, from which the
+// control gives it to the page; a hidden browser takes nothing.
+bool WebBrowserHost::take_focus() {
+  if (!in_place_ || !::IsWindowVisible(window_.get())) return false;
+  if (!frame_->active_object()) ui_activate();
+  HWND control = nullptr;
+  if (FAILED(in_place_->GetWindow(&control)) || !control) return false;
+  const HWND focus = ::GetFocus();
+  if (focus != control && !::IsChild(control, focus)) ::SetFocus(control);
+  return true;
 }
 
 plat::HRESULT WebBrowserHost::Navigate(std::u16string_view url) {

@@ -37,6 +37,9 @@ class BrowserFrame : public IOleInPlaceFrame, private KeyFilter {
   // cycle when it goes.
   void detach();
 
+  // The control's active object while it is UI-active, else null.
+  IOleInPlaceActiveObject* active_object() const { return active_.Get(); }
+
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
 

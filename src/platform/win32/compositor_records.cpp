@@ -22,6 +22,8 @@ static_assert(offsetof(Seam, opacity) == offsetof(Sdk, opacity));
 static_assert(offsetof(Seam, fVisible) == offsetof(Sdk, fVisible));
 static_assert(offsetof(Seam, fSourceClientAreaOnly) == offsetof(Sdk, fSourceClientAreaOnly));
 
+static_assert(plat::DWMWA_CLOAKED == ::DWMWA_CLOAKED);
+
 static_assert(sizeof(plat::MARGINS) == sizeof(::MARGINS));
 static_assert(offsetof(plat::MARGINS, cxLeftWidth) == offsetof(::MARGINS, cxLeftWidth));
 static_assert(offsetof(plat::MARGINS, cyBottomHeight) == offsetof(::MARGINS, cyBottomHeight));

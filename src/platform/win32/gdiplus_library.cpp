@@ -2,6 +2,7 @@
 
 #include "platform/system_folder.h"
 #include "platform/win32/entry_point.h"
+#include "platform/win32/library_search.h"
 #include "platform/win32/win32_platform.h"
 
 namespace win32 {
@@ -10,7 +11,7 @@ GdiplusLibrary load_gdiplus(Win32Platform& os) {
   GdiplusLibrary library;
   const std::string path = plat::system_file(os, "gdiplus.dll");
   if (path.empty()) return library;
-  library.module.reset(::LoadLibraryA(path.c_str()));
+  library.module.reset(load_library(path.c_str()));
   HMODULE module = library.module.get();
   library.startup = entry_point<decltype(library.startup)>(module, "GdiplusStartup");
   library.shutdown = entry_point<decltype(library.shutdown)>(module, "GdiplusShutdown");

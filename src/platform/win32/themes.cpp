@@ -5,6 +5,7 @@
 
 #include "platform/system_folder.h"
 #include "platform/win32/entry_point.h"
+#include "platform/win32/library_search.h"
 #include "platform/win32/win32_platform.h"
 
 namespace win32 {
@@ -15,7 +16,7 @@ ThemeApi look_up_theme_api(Win32Platform& os) {
   ThemeApi api;
   const std::string path = plat::system_file(os, "uxtheme.dll");
   if (path.empty()) return api;
-  api.uxtheme.reset(::LoadLibraryA(path.c_str()));
+  api.uxtheme.reset(load_library(path.c_str()));
   api.is_app_themed = entry_point<ThemeApi::IsAppThemed>(api.uxtheme.get(), "IsAppThemed");
   return api;
 }

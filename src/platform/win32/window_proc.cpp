@@ -1,8 +1,5 @@
 #include "platform/win32/window_proc.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <optional>
 
 #include "platform/win32/carried_error.h"
@@ -10,6 +7,7 @@
 #include "platform/win32/dib.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/hosted_focus.h"
 #include "platform/win32/live_objects.h"
 #include "platform/win32/posted.h"
 
@@ -58,43 +56,8 @@ bool is_button_down(UINT msg) {
   return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN;
 }
 
-// With SLATEBAR_PAINT_LOG naming a file, every paint appends the window's
-// title, its client size, the paint's duration (the drawing and the copy
-// to the screen), the painted size there and the copy's own duration, so
-// that the drawing cost can be measured on the real backend against a
-// plain blit of the same pixels. Unset, it costs one test per paint.
-class PaintLog {
- public:
-  static PaintLog& get() {
-    static PaintLog log;
-    return log;
-  }
-  bool on() const { return file_ != nullptr; }
-  void add(HWND hwnd, const ::RECT& client, const ::RECT& painted, LONGLONG ticks, LONGLONG copy_ticks) {
-    char title[64] = "";
-    ::GetWindowTextA(hwnd, title, sizeof title);
-    std::fprintf(file_.get(), "paint\t%s\t%ldx%ld\t%.1f\t%ldx%ld\t%.1f\n", title, client.right - client.left,
-                 client.bottom - client.top, us(ticks), painted.right - painted.left, painted.bottom - painted.top,
-                 us(copy_ticks));
-    std::fflush(file_.get());
-  }
-
- private:
-  struct Close {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
-  PaintLog() {
-    const char* path = std::getenv("SLATEBAR_PAINT_LOG");
-    if (!path || !*path) return;
-    file_.reset(std::fopen(path, "a"));
-    ::LARGE_INTEGER f{};
-    ::QueryPerformanceFrequency(&f);
-    frequency_ = f.QuadPart > 0 ? f.QuadPart : 1;
-  }
-  double us(LONGLONG ticks) const { return static_cast<double>(ticks) * 1e6 / static_cast<double>(frequency_); }
-  std::unique_ptr<std::FILE, Close> file_;
-  LONGLONG frequency_ = 1;
-};
+// The one watcher of paints, if a build installs one (window_proc.h).
+PaintObserver* paint_observer = nullptr;
 
 LONGLONG now_ticks() {
   ::LARGE_INTEGER t{};
@@ -143,8 +106,7 @@ LONGLONG now_ticks() {
 }
 
 void paint(plat::WindowSink& sink, HWND hwnd) {
-  PaintLog& log = PaintLog::get();
-  if (!log.on()) {
+  if (!paint_observer) {
     paint_buffered(sink, hwnd);
     return;
   }
@@ -152,9 +114,7 @@ void paint(plat::WindowSink& sink, HWND hwnd) {
   const LONGLONG start = now_ticks();
   const ::RECT painted = paint_buffered(sink, hwnd, &copy_ticks);
   const LONGLONG end = now_ticks();
-  ::RECT client{};
-  ::GetClientRect(hwnd, &client);
-  log.add(hwnd, client, painted, end - start, copy_ticks);
+  paint_observer->painted(hwnd, painted, end - start, copy_ticks);
 }
 
 HCURSOR cursor_at(plat::WindowSink& sink, HWND hwnd) {
@@ -225,9 +185,17 @@ std::optional<LRESULT> dispatch(plat::WindowSink& sink, HWND hwnd, UINT msg, WPA
       return 0;
     case WM_ACTIVATE:
       sink.on_activate_window(LOWORD(wparam) != WA_INACTIVE);
+      tell_frame_activated(hwnd, LOWORD(wparam) != WA_INACTIVE);
       return {};  // the default gives the keyboard focus to the window
+    case WM_SETFOCUS:
+      // A hosted control takes the form's focus on (hosted_focus.h).
+      if (hand_on_focus(hwnd)) return 0;
+      return {};
     case WM_ACTIVATEAPP:
       sink.on_activate_app(wparam != 0);
+      return 0;
+    case WM_DWMCOMPOSITIONCHANGED:
+      sink.on_composition_changed();
       return 0;
     default:
       return {};
@@ -239,6 +207,8 @@ plat::WindowSink* sink_of(HWND hwnd) {
 }
 
 }  // namespace
+
+void set_paint_observer(PaintObserver* observer) { paint_observer = observer; }
 
 LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   if (msg == WM_NCCREATE) {
