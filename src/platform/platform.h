@@ -61,6 +61,8 @@ class WindowSink {
   virtual void on_activate_window(bool /*active*/) {}
   // WM_ACTIVATEAPP, delivered to the application window only.
   virtual void on_activate_app(bool /*active*/) {}
+  // WM_DISPLAYCHANGE: a monitor was added, removed or resized.
+  virtual void on_display_change() {}
   // A message posted with PostMessageA.
   virtual void on_posted(UINT /*msg*/, std::uintptr_t /*param*/) {}
 };
@@ -162,6 +164,9 @@ class Platform {
   virtual int GetSystemMetrics(int index) = 0;
   virtual BOOL SystemParametersInfoA(UINT action, UINT param, void* pv, UINT win_ini) = 0;
   virtual int screen_dpi() = 0;
+  // The monitor holding the point; with MONITOR_DEFAULTTONULL, 0 off every monitor.
+  virtual HMONITOR MonitorFromPoint(POINT point, DWORD flags) = 0;
+  virtual BOOL GetMonitorInfoA(HMONITOR monitor, MONITORINFO* info) = 0;
   virtual HCURSOR LoadCursorA(HMODULE module, int id) = 0;
   virtual BOOL DestroyCursor(HCURSOR cursor) = 0;
   // The toolkit's own hand-point cursor, before the program replaces it.

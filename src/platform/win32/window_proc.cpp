@@ -223,6 +223,9 @@ std::optional<LRESULT> dispatch(plat::WindowSink& sink, HWND hwnd, UINT msg, WPA
     case WM_ACTIVATEAPP:
       sink.on_activate_app(wparam != 0);
       return 0;
+    case WM_DISPLAYCHANGE:
+      sink.on_display_change();
+      return {};
     default:
       return {};
   }
