@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/colours.h"
+#include "ui/monitors.h"
 #include "ui/timer.h"
 
 TfrmAppSwitcher* frmAppSwitcher = nullptr;
@@ -40,10 +41,8 @@ TfrmAppSwitcher::TfrmAppSwitcher(ui::Application& app) : ui::Form(app) {
 void TfrmAppSwitcher::FormCreate(ui::Component&) {
   set_color(ui::colours::kBlack);
   set_border_style(ui::BorderStyle::None);
-  set_height(application().screen().height());
-  set_width(kStripWidth);
-  set_left(kRestLeft);
-  set_top(0);
+  monitor_ = ui::primary_rect();
+  park();
   set_cursor(ui::crHandPoint);
   set_form_style(ui::FormStyle::StayOnTop);
   overlay::make_overlay(*this, kAlpha, plat::HWND_TOPMOST);
@@ -55,16 +54,34 @@ void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {
   plat::POINT cursor;
   if (!os.GetCursorPos(&cursor)) return;
   plat::HWND app_window = application().handle();
-  if (os.GetForegroundWindow() != app_window && cursor.x == 0) {
-    if (left() < 0) set_left(left() + kStep);
+  // A left edge of the desk: the first column of the monitor the pointer
+  // is on, with no monitor beyond it at the pointer's height.
+  const std::optional<plat::RECT> edge = ui::left_edge_at(cursor);
+  if (os.GetForegroundWindow() != app_window && edge) {
+    // From its parking place beyond the desk, or from another monitor, the
+    // strip starts at its rest beside this edge, as tall as this monitor.
+    if (*edge != monitor_ || left() < edge->left + kRestLeft) {
+      monitor_ = *edge;
+      set_bounds(edge->left + kRestLeft, edge->top, kStripWidth, edge->bottom - edge->top);
+    }
+    if (left() < monitor_.left) set_left(left() + kStep);
     if (!os.IsWindowEnabled(handle())) show();
   }
-  if (cursor.x > kCancelZone && os.GetForegroundWindow() != app_window) {
-    set_left(kRestLeft);
-    set_top(0);
-    set_height(application().screen().height());
-    set_width(kStripWidth);
-  }
+  const bool away = cursor.x > monitor_.left + kCancelZone || !ui::contains(monitor_, cursor);
+  if (away && os.GetForegroundWindow() != app_window) park();
+}
+
+// Beyond the desk's left edge, where no monitor shows it.
+void TfrmAppSwitcher::park() {
+  set_left(ui::desk_rect().left + kRestLeft);
+  set_top(monitor_.top);
+  set_height(monitor_.bottom - monitor_.top);
+  set_width(kStripWidth);
+}
+
+void TfrmAppSwitcher::display_changed() {
+  monitor_ = ui::primary_rect();
+  park();
 }
 
 void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton, unsigned, int X, int Y) {
@@ -72,7 +89,9 @@ void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton, unsigned, i
   appswitcher::SwitcherDragging = true;
   TfrmAppPicture& list = *frmAppPicture;
   if (!os.IsWindowVisible(list.handle())) {
-    list.set_left(-list.width());
+    // Beyond the desk until the pointer moves: a monitor left of this
+    // one would show it there.
+    list.set_left(ui::desk_rect().left - list.width());
     os.ShowWindow(list.handle(), plat::SW_SHOWNOACTIVATE);
     frmFrameWork->hide();
     list.btnListApps->click();
@@ -81,18 +100,20 @@ void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton, unsigned, i
     // release must still come back to the strip to end the drag. Only a
     // button held now counts: the low bit says it went down at some time
     // since the last query, such as on the box's own button.
-    if ((os.GetAsyncKeyState(plat::VK_LBUTTON) & 0x8000) != 0 && os.GetCapture() != handle()) {
+    if (ui::button_held(ui::primary_button_vk()) && os.GetCapture() != handle()) {
       os.SetCapture(handle());
     }
   }
   plat::POINT start{};
   os.GetCursorPos(&start);
-  while (os.GetAsyncKeyState(plat::VK_LBUTTON) != 0 && !application().terminated()) {
+  const int held = ui::primary_button_vk();
+  while (ui::button_held(held) && !application().terminated()) {
     os.Sleep(kPollMs);
     plat::POINT now{};
     if (os.GetCursorPos(&now) && now != start) {
-      list.set_left(X + (now.x - start.x) - list.width());
-      list.set_top(Y + (now.y - start.y) - list.height() / 2);
+      // X and Y are the strip's; the strip stands at its monitor's corner.
+      list.set_left(monitor_.left + X + (now.x - start.x) - list.width());
+      list.set_top(monitor_.top + Y + (now.y - start.y) - list.height() / 2);
     }
     application().process_messages();
   }

@@ -4,6 +4,7 @@
 // previewed window.
 #pragma once
 
+#include "platform/platform.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -20,6 +21,13 @@ class TfrmAppSwitcher : public ui::Form {
   void FormMouseUp(ui::Component& Sender, ui::MouseButton Button, unsigned Shift, int X, int Y);
 
   ui::Timer* tmrAppSwithcer = nullptr;
+
+ private:
+  void park();
+  void display_changed() override;
+
+  // The monitor whose left edge the strip last came in at.
+  plat::RECT monitor_{};
 };
 
 extern TfrmAppSwitcher* frmAppSwitcher;
