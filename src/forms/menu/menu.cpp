@@ -91,6 +91,7 @@ void TfrmMenu::FormCreate(ui::Component&) {
   const plat::RECT primary = ui::primary_rect();
   bring_to(primary, primary.right - kCreationInset);
   set_border_style(ui::BorderStyle::None);
+  icons_to_rest();
 
   for (ui::Picture* icon : {imgMenu, imgShare, imgSearch, imgConnect, imgSettings}) icon->set_cursor(ui::crHandPoint);
 
@@ -132,16 +133,15 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
       // timer and push the bar back out after every move in, holding it
       // off-screen for as long as the pointer rests on the edge. The panel
       // is not hidden here, as this tick shows it again.
-      if (hidden()) {
-        if (tmrHideMenu->enabled() && !tmrShowMenu->enabled()) {
-          tmrHideMenu->set_enabled(false);
-          icons_to_rest();
-        }
-        // From its parking place beyond the whole desk to just beyond
-        // this edge, so that the moves in take as long as on one monitor.
-        set_left(edge_x + kParkGap);
+      const bool parked = hidden();
+      if (parked && tmrHideMenu->enabled() && !tmrShowMenu->enabled()) {
+        tmrHideMenu->set_enabled(false);
+        icons_to_rest();
       }
-      set_left(left() - kStep);
+      // From its parking place beyond the whole desk the first move starts
+      // just beyond this edge, so that coming in takes as long as on one
+      // monitor.
+      set_left((parked ? edge_x + kParkGap : left()) - kStep);
     } else {
       tmrShowMenu->set_enabled(true);
     }
