@@ -64,6 +64,8 @@ class WindowSink {
   // WM_DWMCOMPOSITIONCHANGED: the compositor was switched on or off
   // (Windows 7 lets the user do so while programs run); top-level windows.
   virtual void on_composition_changed() {}
+  // WM_DISPLAYCHANGE: a monitor was added, removed or resized.
+  virtual void on_display_change() {}
   // A message posted with PostMessageA.
   virtual void on_posted(UINT /*msg*/, std::uintptr_t /*param*/) {}
 };
@@ -165,6 +167,9 @@ class Platform {
   virtual int GetSystemMetrics(int index) = 0;
   virtual BOOL SystemParametersInfoA(UINT action, UINT param, void* pv, UINT win_ini) = 0;
   virtual int screen_dpi() = 0;
+  // The monitor holding the point; with MONITOR_DEFAULTTONULL, 0 off every monitor.
+  virtual HMONITOR MonitorFromPoint(POINT point, DWORD flags) = 0;
+  virtual BOOL GetMonitorInfoA(HMONITOR monitor, MONITORINFO* info) = 0;
   virtual HCURSOR LoadCursorA(HMODULE module, int id) = 0;
   virtual BOOL DestroyCursor(HCURSOR cursor) = 0;
   // The toolkit's own hand-point cursor, before the program replaces it.

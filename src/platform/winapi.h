@@ -21,6 +21,7 @@ using HWND = std::uintptr_t;      // window handle; 0 is none
 using HMODULE = std::uintptr_t;   // loaded module; 0 is none
 using HCURSOR = std::uintptr_t;   // cursor handle; 0 is none
 using HTHUMBNAIL = std::uintptr_t;
+using HMONITOR = std::uintptr_t;  // display monitor; 0 is none
 using HRESULT = std::int32_t;
 using BOOL = std::int32_t;
 using LONG = std::int32_t;
@@ -47,6 +48,15 @@ struct SIZE {
   LONG cx = 0;
   LONG cy = 0;
   friend bool operator==(const SIZE&, const SIZE&) = default;
+};
+
+// Rectangles in virtual-screen coordinates: a monitor left of or above the
+// primary has negative ones.
+struct MONITORINFO {
+  DWORD cbSize = sizeof(DWORD) + 2 * sizeof(RECT) + sizeof(DWORD);
+  RECT rcMonitor;
+  RECT rcWork;
+  DWORD dwFlags = 0;
 };
 
 struct SYSTEMTIME {
@@ -171,6 +181,19 @@ inline constexpr int SM_CYCAPTION = 4;
 inline constexpr int SM_CXFRAME = 32;
 inline constexpr int SM_CYFRAME = 33;
 inline constexpr int SM_CXPADDEDBORDER = 92;
+inline constexpr int SM_SWAPBUTTON = 23;
+// The virtual screen: the bounding rectangle of every monitor.
+inline constexpr int SM_XVIRTUALSCREEN = 76;
+inline constexpr int SM_YVIRTUALSCREEN = 77;
+inline constexpr int SM_CXVIRTUALSCREEN = 78;
+inline constexpr int SM_CYVIRTUALSCREEN = 79;
+inline constexpr int SM_CMONITORS = 80;
+
+// MonitorFromPoint and GetMonitorInfoA
+inline constexpr DWORD MONITOR_DEFAULTTONULL = 0;
+inline constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 1;
+inline constexpr DWORD MONITOR_DEFAULTTONEAREST = 2;
+inline constexpr DWORD MONITORINFOF_PRIMARY = 1;
 
 // Virtual keys
 inline constexpr int VK_LBUTTON = 0x01;

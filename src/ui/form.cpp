@@ -262,6 +262,8 @@ void Form::on_mouse_up(plat::MouseButton button, unsigned shift, int x, int y) {
 
 void Form::on_capture_lost() { mouse_target_ = nullptr; }
 
+void Form::on_display_change() { app_.guard([&] { display_changed(); }); }
+
 void Form::key_press(char& key) {
   if (on_key_press) app_.guard([&] { on_key_press(*this, key); });
 }

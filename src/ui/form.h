@@ -114,8 +114,12 @@ class Form : public Control, private plat::WindowSink {
   plat::HCURSOR on_set_cursor(int x, int y) override;
   void on_bounds_changed(const plat::RECT& outer) override;
   void on_capture_lost() override;
+  void on_display_change() override;
 
  protected:
+  // The desk changed (a monitor added, removed or resized): forms sized
+  // to the screen lay themselves out again.
+  virtual void display_changed() {}
   // Forms that answer hit tests themselves (a splash dragged by any
   // point) override this.
   virtual std::optional<int> nc_hit_test(int, int) { return {}; }

@@ -86,26 +86,20 @@ TEST_F(FrameWork, CreationStepsInTheirOrder) {
        {1024, 768, plat::RECT{0, 0, 1024, 728}},
        {"SetWindowLongA frmFrameWork GWL_STYLE 0x86000000",
         "SetWindowPos frmFrameWork SWP_NOSIZE|SWP_NOMOVE|SWP_NOZORDER|SWP_NOACTIVATE|SWP_FRAMECHANGED",
-        "SetWindowPos frmFrameWork 0,114 926x477 SWP_NOZORDER|SWP_NOACTIVATE",
-        "SetWindowPos frmFrameWork 0,0 926x477 SWP_NOZORDER|SWP_NOACTIVATE",
-        "SetWindowPos frmFrameWork 0,0 1024x477 SWP_NOZORDER|SWP_NOACTIVATE",
-        "SetWindowPos frmFrameWork 0,0 1024x768 SWP_NOZORDER|SWP_NOACTIVATE",
+        "SetWindowPos frmFrameWork 0,0 1024x728 SWP_NOZORDER|SWP_NOACTIVATE",
         "put_FullScreen frmFrameWork true",
         "put_TheaterMode frmFrameWork true",
         std::string("Navigate frmFrameWork ") + kStartPage,
         "SetWindowLongA frmFrameWork GWL_EXSTYLE 0x00080080",
         "SetLayeredWindowAttributes frmFrameWork alpha=255",
         "SetWindowPos frmFrameWork HWND_TOP SWP_NOSIZE|SWP_NOMOVE|SWP_NOACTIVATE"}},
-      // The whole screen's size from the work area's origin: the frame
-      // reaches 40 pixels past the bottom edge.
+      // The work area's origin and size: the frame ends at the screen's
+      // bottom edge.
       {"taskbar at the top",
        {1280, 720, plat::RECT{0, 40, 1280, 720}},
        {"SetWindowLongA frmFrameWork GWL_STYLE 0x86000000",
         "SetWindowPos frmFrameWork SWP_NOSIZE|SWP_NOMOVE|SWP_NOZORDER|SWP_NOACTIVATE|SWP_FRAMECHANGED",
-        "SetWindowPos frmFrameWork 0,114 926x477 SWP_NOZORDER|SWP_NOACTIVATE",
-        "SetWindowPos frmFrameWork 0,40 926x477 SWP_NOZORDER|SWP_NOACTIVATE",
-        "SetWindowPos frmFrameWork 0,40 1280x477 SWP_NOZORDER|SWP_NOACTIVATE",
-        "SetWindowPos frmFrameWork 0,40 1280x720 SWP_NOZORDER|SWP_NOACTIVATE",
+        "SetWindowPos frmFrameWork 0,40 1280x680 SWP_NOZORDER|SWP_NOACTIVATE",
         "put_FullScreen frmFrameWork true",
         "put_TheaterMode frmFrameWork true",
         std::string("Navigate frmFrameWork ") + kStartPage,
@@ -133,9 +127,9 @@ TEST_F(FrameWork, StateAfterCreation) {
     int panel_top;
   };
   const Row rows[] = {
-      {"work area at the origin", {1024, 768, plat::RECT{0, 0, 1024, 728}}, {0, 0, 1024, 768}, 735},
-      {"taskbar at the top", {1024, 768, plat::RECT{0, 40, 1024, 768}}, {0, 40, 1024, 808}, 735},
-      {"taskbar at the left", {800, 600, plat::RECT{60, 0, 800, 600}}, {60, 0, 860, 600}, 567},
+      {"work area at the origin", {1024, 768, plat::RECT{0, 0, 1024, 728}}, {0, 0, 1024, 728}, 695},
+      {"taskbar at the top", {1024, 768, plat::RECT{0, 40, 1024, 768}}, {0, 40, 1024, 768}, 695},
+      {"taskbar at the left", {800, 600, plat::RECT{60, 0, 800, 600}}, {60, 0, 800, 600}, 567},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -144,7 +138,8 @@ TEST_F(FrameWork, StateAfterCreation) {
     create(row.screen);
     const plat::HWND h = frmFrameWork->handle();
     const sim::Window& w = sim.desktop.window(h);
-    const int width = row.screen.width, height = row.screen.height;
+    // The work area's size, wherever the taskbar is.
+    const int width = row.window.right - row.window.left, height = row.window.bottom - row.window.top;
 
     EXPECT_FALSE(frmFrameWork->visible());
     EXPECT_FALSE(sim.desktop.IsWindowVisible(h));

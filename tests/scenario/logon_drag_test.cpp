@@ -33,6 +33,8 @@ struct DragCase {
   std::vector<int> tops;    // the form's top after each of those polls
   int final_top;            // after the release
   bool sliding;             // tmrClose enabled by the release
+  // A left-handed user: `button` is the physical one, mapped to the other.
+  bool swapped = false;
 };
 
 class LogonDrag : public LockDesktop {
@@ -79,11 +81,14 @@ TEST_F(LogonDrag, FollowsThePointerByTheRulesOfTheBand) {
       {"pushed up by 129 slides away", MouseButton::Left, 0, {{0, -64}, {0, -129}}, {-64, -129}, -129, true},
       {"far up and partly back down again still opens", MouseButton::Left, 10, {{0, -400}, {0, -200}},
        {-390, -190}, -190, true},
+      {"buttons swapped: the physical right button, the primary one, drags and opens", MouseButton::Right, 0,
+       {{0, -64}, {0, -129}}, {-64, -129}, -129, true, true},
   };
   for (const DragCase& c : cases) {
     SCOPED_TRACE(c.name);
     frmLogon->set_top(0);
     frmLogon->tmrClose->set_enabled(false);
+    desk.set_swap_buttons(c.swapped);
     desk.move_pointer(kPressX, kBandTop + c.offset);
     desk.advance(5);
     const std::size_t from = desk.events().size();
@@ -107,9 +112,18 @@ TEST_F(LogonDrag, FollowsThePointerByTheRulesOfTheBand) {
 }
 
 TEST_F(LogonDrag, OtherButtonsStartNoTracking) {
-  const MouseButton buttons[] = {MouseButton::Right, MouseButton::Middle};
-  for (MouseButton b : buttons) {
-    SCOPED_TRACE(b == MouseButton::Right ? "right" : "middle");
+  struct Press {
+    const char* name;
+    MouseButton button;  // physical
+    bool swapped;
+  };
+  const Press presses[] = {{"right", MouseButton::Right, false},
+                           {"middle", MouseButton::Middle, false},
+                           {"left, buttons swapped", MouseButton::Left, true}};
+  for (const Press& press : presses) {
+    SCOPED_TRACE(press.name);
+    const MouseButton b = press.button;
+    desk.set_swap_buttons(press.swapped);
     frmLogon->set_top(0);
     desk.move_pointer(kPressX, kBandTop + 10);
     const std::size_t from = desk.events().size();

@@ -108,30 +108,34 @@ TEST_F(LogonSlide, APressWhileSlidingAwayCannotStopIt) {
   EXPECT_TRUE(frmWelcome->tmrAnimation->enabled());
 }
 
-// Against the screen as it is at the release, not at creation: a screen
-// that grew since makes the same push count for more.
-TEST_F(LogonSlide, TheReleaseRuleReadsTheScreenHeightNow) {
+// The push is measured from where the form rests on the desk as it is at
+// the release: a desk that changed (taller, or with a monitor above the
+// primary) is covered again first, and the same push opens it.
+TEST_F(LogonSlide, TheReleaseRuleMeasuresThePushFromTheRestOnTheDeskAsItIs) {
   struct Case {
     const char* name;
-    int screen_h;
-    int top;
+    std::vector<sim::Monitor> desk;
+    int pushed;  // above the rest
     bool slides;
   };
+  const std::vector<sim::Monitor> same{sim::Monitor{{0, 0, 1024, 768}}};
+  const std::vector<sim::Monitor> taller{sim::Monitor{{0, 0, 1024, 1024}}};
+  const std::vector<sim::Monitor> above{sim::Monitor{{0, 0, 1024, 768}}, sim::Monitor{{0, -300, 1024, 0}}};
   const Case cases[] = {
-      {"same screen, -128", 768, -128, false},
-      {"same screen, -129", 768, -129, true},
-      {"screen now 1024 high: -1 already opens", 1024, -1, true},
-      {"screen now 600 high: -129 is not enough", 600, -129, false},
-      {"screen now 600 high: bottom must be above 472", 600, -297, true},
+      {"same screen, 128", same, 128, false},     {"same screen, 129", same, 129, true},
+      {"taller screen, 128", taller, 128, false}, {"taller screen, 129", taller, 129, true},
+      {"monitor above, 128", above, 128, false},  {"monitor above, 129", above, 129, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    desk.set_screen_size(1024, c.screen_h);
+    desk.change_display(c.desk);
+    const int rest = sim::virtual_screen(c.desk).top;
     frmLogon->tmrClose->set_enabled(false);
-    release_at(c.top);
+    release_at(rest - c.pushed);
     EXPECT_EQ(frmLogon->tmrClose->enabled(), c.slides);
-    EXPECT_EQ(frmLogon->top(), c.slides ? c.top : 0);
-    EXPECT_EQ(frmLogon->height(), 768) << "the form keeps its creation size";
+    EXPECT_EQ(frmLogon->top(), c.slides ? rest - c.pushed : rest);
+    const plat::RECT d = sim::virtual_screen(c.desk);
+    EXPECT_EQ(frmLogon->height(), d.bottom - d.top) << "the form covers the desk as it is";
   }
 }
 

@@ -9,6 +9,7 @@
 #include "forms/welcome/welcome.h"
 #include "ui/application.h"
 #include "ui/label.h"
+#include "ui/monitors.h"
 #include "ui/picture.h"
 #include "ui/timer.h"
 
@@ -54,41 +55,66 @@ TfrmLogon::TfrmLogon(ui::Application& app) : ui::Form(app) {
 void TfrmLogon::FormCreate(ui::Component&) {
   set_color(0x00000000);
   set_border_style(ui::BorderStyle::None);
+  cover_desk(0);
   const int w = os().GetSystemMetrics(plat::SM_CXSCREEN);
   const int h = os().GetSystemMetrics(plat::SM_CYSCREEN);
-  set_height(h);
-  set_width(w);
-  set_left(0);
-  set_top(0);
   set_double_buffered(true);
   set_form_style(ui::FormStyle::StayOnTop);
 
   overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
 
-  // Filling the client area gives the picture the screen's bounds; it
-  // keeps them once released, so a later resize of the form leaves it be,
-  // and of a picture larger than the screen only the part they show is kept.
-  imgPic->set_align(ui::Align::Client);
+  // The picture takes the primary's bounds and keeps them once loaded, so
+  // of a picture larger than the screen only the part they show is kept.
+  imgPic->set_bounds(primary_.x, primary_.y, w, h);
   imgPic->load_from_file(pics_file("logon.jpg"));
-  imgPic->set_align(ui::Align::None);
   imgPic->hold_visible_only();
 
-  lblDragArea->set_left(0);
-  lblDragArea->set_width(w);
-  lblDragArea->set_height(kBandHeight);
-  lblDragArea->set_top(h - kBandHeight);
-
-  lblDay->set_top(h - 300);
+  place_band(w, h);
   lblDay->set_caption("");
-  lblTime->set_top(h - 200);
   lblTime->set_caption("");
 
-  imgO->set_top(h - 80);
+  imgO->set_top(primary_.y + h - 80);
   imgO->load_from_file(pics_file("O.png"));
-  imgChat->set_top(h - 80);
+  imgChat->set_top(primary_.y + h - 80);
   imgChat->load_from_file(pics_file("Chat.png"));
-  imgMail->set_top(h - 80);
+  imgMail->set_top(primary_.y + h - 80);
   imgMail->load_from_file(pics_file("Mail.png"));
+}
+
+// The whole desk, so that a locked desk looks locked on every monitor: the
+// picture, the band and the texts stand on the primary as designed, and
+// the rest of the form is its black. Every control moves with the
+// primary's place in the form, the designed ones included.
+// `pushed`: how far the form stands above its rest, kept through a change.
+void TfrmLogon::cover_desk(int pushed) {
+  const plat::RECT desk = ui::desk_rect();
+  const plat::POINT primary{-desk.left, -desk.top};
+  set_bounds(desk.left, desk.top + pushed, desk.right - desk.left, desk.bottom - desk.top);
+  rest_top_ = desk.top;
+  for (ui::Control* c : controls()) {
+    c->set_bounds(c->left() + primary.x - primary_.x, c->top() + primary.y - primary_.y, c->width(), c->height());
+  }
+  primary_ = primary;
+}
+
+void TfrmLogon::place_band(int w, int h) {
+  lblDragArea->set_left(primary_.x);
+  lblDragArea->set_width(w);
+  lblDragArea->set_height(kBandHeight);
+  lblDragArea->set_top(primary_.y + h - kBandHeight);
+  lblDay->set_top(primary_.y + h - 300);
+  lblTime->set_top(primary_.y + h - 200);
+}
+
+// A monitor added, removed or resized: the form covers the desk as it now
+// is, and what stands at the primary's bottom follows its new height.
+void TfrmLogon::display_changed() {
+  cover_desk(top() - rest_top_);
+  const int w = os().GetSystemMetrics(plat::SM_CXSCREEN);
+  const int h = os().GetSystemMetrics(plat::SM_CYSCREEN);
+  imgPic->set_bounds(primary_.x, primary_.y, w, h);
+  place_band(w, h);
+  for (ui::Picture* icon : {imgO, imgChat, imgMail}) icon->set_top(primary_.y + h - 80);
 }
 
 void TfrmLogon::tmrTiempoTimer(ui::Component&) {
@@ -109,12 +135,13 @@ void TfrmLogon::lblDragAreaMouseDown(ui::Component&, ui::MouseButton, unsigned, 
   // Without a starting point there is nothing to measure the drag from.
   if (!os().GetCursorPos(&start)) return;
   ui::Application& app = application();
-  while (os().GetAsyncKeyState(plat::VK_LBUTTON) != 0) {
+  const int held = ui::primary_button_vk();
+  while (ui::button_held(held)) {
     os().Sleep(kPollMs);
     plat::POINT p{};
     if (os().GetCursorPos(&p) && p.y != start.y) {
-      const int t = Y + (p.y - start.y);
-      if (t <= 0) set_top(t);
+      const int t = rest_top_ + Y + (p.y - start.y);
+      if (t <= rest_top_) set_top(t);
     }
     app.process_messages();
     // A quit that arrived during the drag ends the drag too; the outer
@@ -124,16 +151,16 @@ void TfrmLogon::lblDragAreaMouseDown(ui::Component&, ui::MouseButton, unsigned, 
 }
 
 void TfrmLogon::lblDragAreaMouseUp(ui::Component&, ui::MouseButton, unsigned, int, int) {
-  // Against the screen as it is now, not as it was when the form was made.
-  if (top() + height() < os().GetSystemMetrics(plat::SM_CYSCREEN) - kOpenTravel) {
+  // Measured from where the form rests on the desk as it now is.
+  if (rest_top_ - top() > kOpenTravel) {
     tmrClose->set_enabled(true);
   } else {
-    set_top(0);
+    set_top(rest_top_);
   }
 }
 
 void TfrmLogon::tmrCloseTimer(ui::Component&) {
-  if (top() + height() > 0) {
+  if (top() + height() > rest_top_) {
     set_top(top() - kSlideStep);
     return;
   }

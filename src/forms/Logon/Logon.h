@@ -2,6 +2,7 @@
 // pushed up and away with a drag on its bottom band.
 #pragma once
 
+#include "platform/platform.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -30,6 +31,15 @@ class TfrmLogon : public ui::Form {
   ui::Label* lblTime;
   ui::Timer* tmrTiempo;
   ui::Timer* tmrClose;
+
+ private:
+  void cover_desk(int pushed);
+  void place_band(int w, int h);
+  void display_changed() override;
+
+  // Where the form rests (the desk's top) and where the primary lies in it.
+  int rest_top_ = 0;
+  plat::POINT primary_{};
 };
 
 extern TfrmLogon* frmLogon;

@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/colours.h"
+#include "ui/monitors.h"
 #include "ui/timer.h"
 
 TfrmAppSwitcher* frmAppSwitcher = nullptr;
@@ -26,19 +27,17 @@ constexpr std::uint8_t kAlpha = 128;
 constexpr int kCancelZone = 10;
 constexpr unsigned kPollMs = 15;
 
-// Only the high bit says the button is down now: the low bit, "pressed
-// since the last query", is shared with every other caller and is kept
-// for 16-bit programs only.
-bool held(int vkey) { return (plat::os().GetAsyncKeyState(vkey) & 0x8000) != 0; }
-
-int virtual_key(ui::MouseButton button) {
+// The physical button behind a logical one, as GetAsyncKeyState reads
+// them: with the buttons swapped the logical left is the right button.
+int physical_key(ui::MouseButton button) {
+  const int primary = ui::primary_button_vk();
   switch (button) {
     case ui::MouseButton::Right:
-      return plat::VK_RBUTTON;
+      return primary == plat::VK_LBUTTON ? plat::VK_RBUTTON : plat::VK_LBUTTON;
     case ui::MouseButton::Middle:
       return plat::VK_MBUTTON;
     default:
-      return plat::VK_LBUTTON;
+      return primary;
   }
 }
 
@@ -56,10 +55,8 @@ TfrmAppSwitcher::TfrmAppSwitcher(ui::Application& app) : ui::Form(app) {
 void TfrmAppSwitcher::FormCreate(ui::Component&) {
   set_color(ui::colours::kBlack);
   set_border_style(ui::BorderStyle::None);
-  set_height(application().screen().height());
-  set_width(kStripWidth);
-  set_left(kRestLeft);
-  set_top(0);
+  monitor_ = ui::primary_rect();
+  park();
   set_cursor(ui::crHandPoint);
   set_form_style(ui::FormStyle::StayOnTop);
   // An edge surface, not a place to type: a press on the strip leaves the
@@ -74,16 +71,34 @@ void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {
   plat::POINT cursor;
   if (!os.GetCursorPos(&cursor)) return;
   plat::HWND app_window = application().handle();
-  if (os.GetForegroundWindow() != app_window && cursor.x == 0) {
-    if (left() < 0) set_left(left() + kStep);
+  // A left edge of the desk: the first column of the monitor the pointer
+  // is on, with no monitor beyond it at the pointer's height.
+  const std::optional<plat::RECT> edge = ui::left_edge_at(cursor);
+  if (os.GetForegroundWindow() != app_window && edge) {
+    // From its parking place beyond the desk, or from another monitor, the
+    // strip starts at its rest beside this edge, as tall as this monitor.
+    if (*edge != monitor_ || left() < edge->left + kRestLeft) {
+      monitor_ = *edge;
+      set_bounds(edge->left + kRestLeft, edge->top, kStripWidth, edge->bottom - edge->top);
+    }
+    if (left() < monitor_.left) set_left(left() + kStep);
     if (!os.IsWindowEnabled(handle())) show();
   }
-  if (cursor.x > kCancelZone && os.GetForegroundWindow() != app_window) {
-    set_left(kRestLeft);
-    set_top(0);
-    set_height(application().screen().height());
-    set_width(kStripWidth);
-  }
+  const bool away = cursor.x > monitor_.left + kCancelZone || !ui::contains(monitor_, cursor);
+  if (away && os.GetForegroundWindow() != app_window) park();
+}
+
+// Beyond the desk's left edge, where no monitor shows it.
+void TfrmAppSwitcher::park() {
+  set_left(ui::desk_rect().left + kRestLeft);
+  set_top(monitor_.top);
+  set_height(monitor_.bottom - monitor_.top);
+  set_width(kStripWidth);
+}
+
+void TfrmAppSwitcher::display_changed() {
+  monitor_ = ui::primary_rect();
+  park();
 }
 
 void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton Button, unsigned Shift, int X, int Y) {
@@ -91,27 +106,35 @@ void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton Button, unsi
   appswitcher::SwitcherDragging = true;
   TfrmAppPicture& list = *frmAppPicture;
   if (!os.IsWindowVisible(list.handle())) {
-    list.set_left(-list.width());
+    // Beyond the desk until the pointer moves: a monitor left of this
+    // one would show it there.
+    list.set_left(ui::desk_rect().left - list.width());
     os.ShowWindow(list.handle(), plat::SW_SHOWNOACTIVATE);
     frmFrameWork->hide();
     list.btnListApps->click();
     list.btnPreview->click();
     // A message box shown by the preview took the mouse capture away; the
-    // release must still come back to the strip to end the drag.
-    if (held(plat::VK_LBUTTON) && os.GetCapture() != handle()) os.SetCapture(handle());
+    // release must still come back to the strip to end the drag. Only a
+    // button held now counts: the low bit says it went down at some time
+    // since the last query, such as on the box's own button.
+    if (ui::button_held(ui::primary_button_vk()) && os.GetCapture() != handle()) {
+      os.SetCapture(handle());
+    }
   }
   plat::POINT start{};
   os.GetCursorPos(&start);
   plat::POINT last = start;
-  const bool dragged = held(plat::VK_LBUTTON);
-  while (held(plat::VK_LBUTTON) && !application().terminated()) {
+  const int held = ui::primary_button_vk();
+  const bool dragged = ui::button_held(held);
+  while (ui::button_held(held) && !application().terminated()) {
     os.Sleep(kPollMs);
     plat::POINT now{};
     if (os.GetCursorPos(&now)) {
       last = now;
       if (now != start) {
-        list.set_left(X + (now.x - start.x) - list.width());
-        list.set_top(Y + (now.y - start.y) - list.height() / 2);
+        // X and Y are the strip's; the strip stands at its monitor's corner.
+        list.set_left(monitor_.left + X + (now.x - start.x) - list.width());
+        list.set_top(monitor_.top + Y + (now.y - start.y) - list.height() / 2);
       }
     }
     application().process_messages();
@@ -128,7 +151,7 @@ void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton Button, unsi
 // for the strip is let through first, with its own position.
 void TfrmAppSwitcher::end_lost_drag(ui::MouseButton button, unsigned shift, bool dragged, plat::POINT last) {
   application().process_messages();
-  if (!appswitcher::SwitcherDragging || held(virtual_key(button))) return;
+  if (!appswitcher::SwitcherDragging || ui::button_held(physical_key(button))) return;
   // Let go while the warning was up, before anything followed the
   // pointer: nothing was chosen, so nothing is switched to.
   const int x = dragged ? last.x - left() : 0;

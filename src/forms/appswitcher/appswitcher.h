@@ -4,6 +4,7 @@
 // previewed window.
 #pragma once
 
+#include "platform/platform.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -23,6 +24,11 @@ class TfrmAppSwitcher : public ui::Form {
 
  private:
   void end_lost_drag(ui::MouseButton button, unsigned shift, bool dragged, plat::POINT last);
+  void park();
+  void display_changed() override;
+
+  // The monitor whose left edge the strip last came in at.
+  plat::RECT monitor_{};
 };
 
 extern TfrmAppSwitcher* frmAppSwitcher;

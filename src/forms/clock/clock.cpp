@@ -21,6 +21,7 @@ void TfrmClock::FormCreate(ui::Component&) {
   // The design's frame goes but the outer size stays, so the panel is the
   // design's client area grown by this system's frame and caption.
   set_border_style(ui::BorderStyle::None);
+  designed_place_ = {left(), top()};
   // Layered and transparent together let every click through to the
   // window beneath; the tool-window style keeps the panel off the taskbar
   // and out of the window lists.
@@ -33,4 +34,9 @@ void TfrmClock::tmrClockTimer(ui::Component&) {
   lblTime->set_caption(time_text(now));
   os().GetLocalTime(&now);
   lblDay->set_caption(day_text(now));
+}
+
+void TfrmClock::place_on(const plat::RECT& monitor) {
+  const plat::POINT place{monitor.left + designed_place_.x, monitor.top + designed_place_.y};
+  if (left() != place.x || top() != place.y) set_bounds(place.x, place.y, width(), height());
 }

@@ -17,6 +17,12 @@ class TfrmClock : public ui::Form {
 
   void FormCreate(ui::Component& Sender);
   void tmrClockTimer(ui::Component& Sender);
+
+  // The designed place is relative to the monitor the bar comes in on.
+  void place_on(const plat::RECT& monitor);
+
+ private:
+  plat::POINT designed_place_{};
 };
 
 extern TfrmClock* frmClock;

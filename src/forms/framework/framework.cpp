@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "ui/application.h"
 #include "ui/label.h"
+#include "ui/monitors.h"
 #include "ui/panel.h"
 #include "ui/picture.h"
 #include "ui/start_page.h"
@@ -41,28 +42,38 @@ TfrmFrameWork::TfrmFrameWork(ui::Application& app) : ui::Form(app) {
 }
 
 void TfrmFrameWork::FormCreate(ui::Component&) {
-  auto& os = plat::os();
   set_border_style(ui::BorderStyle::None);
 
-  plat::RECT work{};
-  os.SystemParametersInfoA(plat::SPI_GETWORKAREA, 0, &work, 0);
-  set_left(work.left);
-  set_top(work.top);
-  // The whole screen's size, not the work area's: with a taskbar at the top
-  // or left the frame reaches past the opposite edge by that much.
-  set_width(os.GetSystemMetrics(plat::SM_CXSCREEN));
-  set_height(os.GetSystemMetrics(plat::SM_CYSCREEN));
+  fit_work_area();
 
   wb1->set_align(ui::Align::Client);
   wb1->set_FullScreen(true);
   wb1->set_TheaterMode(true);
   wb1->Navigate(ui::start_page_url());
 
+  place_location_bar();
+
+  overlay::make_overlay(*this, kOpaque, plat::HWND_TOP);
+}
+
+// The primary's work area, origin and size, wherever the taskbar is: with
+// the screen's size the location bar would lie below a taskbar at the top
+// and the page's right edge beyond a taskbar at the left.
+void TfrmFrameWork::fit_work_area() {
+  plat::RECT work{};
+  if (!plat::os().SystemParametersInfoA(plat::SPI_GETWORKAREA, 0, &work, 0)) work = ui::primary_rect();
+  set_bounds(work.left, work.top, work.right - work.left, work.bottom - work.top);
+}
+
+void TfrmFrameWork::place_location_bar() {
   Panel1->set_left(0);
   Panel1->set_width(width());
   Panel1->set_top(height() - Panel1->height());
+}
 
-  overlay::make_overlay(*this, kOpaque, plat::HWND_TOP);
+void TfrmFrameWork::display_changed() {
+  fit_work_area();
+  place_location_bar();
 }
 
 // A failure (nothing to go back to) is left to the standard error box.
@@ -86,10 +97,9 @@ void TfrmFrameWork::tmrLocationBarTimer(ui::Component&) {
   // While the cursor cannot be read (another desktop is active, say) the
   // bar keeps the state of the last tick that could.
   if (!plat::os().GetCursorPos(&cursor)) return;
-  // The panel's top is in form coordinates and the cursor in screen ones;
-  // they agree while the frame stands at the top of the screen, and the X
-  // does not matter: the whole bottom edge is the bar's.
-  if (Panel1->top() < cursor.y) {
+  // The panel's top in screen coordinates, where the cursor is; the X does
+  // not matter: the whole bottom edge is the bar's.
+  if (top() + Panel1->top() < cursor.y) {
     Panel1->show();
   } else {
     Panel1->hide();

@@ -31,6 +31,11 @@ class TfrmFrameWork : public ui::Form {
   ui::Picture* imgForward = nullptr;
   ui::Label* lblURL = nullptr;
   ui::Timer* tmrLocationBar = nullptr;
+
+ private:
+  void fit_work_area();
+  void place_location_bar();
+  void display_changed() override;
 };
 
 extern TfrmFrameWork* frmFrameWork;

@@ -4,6 +4,7 @@
 
 #include "forms/clock/clock.h"
 #include "forms/overlay/overlay.h"
+#include "ui/monitors.h"
 
 TfrmMenu* frmMenu = nullptr;
 
@@ -94,18 +95,12 @@ void TfrmMenu::FormCreate(ui::Component&) {
   os().ShowWindow(app_window, plat::SW_SHOW);
 
   set_color(0);
-  const int screen_width = app.screen().width();
-  const int screen_height = app.screen().height();
-  set_bounds(screen_width - kCreationInset, 0, kBarWidth, screen_height);
+  // Created on the primary, wholly on it; the first slide-out parks it.
+  const plat::RECT primary = ui::primary_rect();
+  bring_to(primary, primary.right - kCreationInset);
   set_border_style(ui::BorderStyle::None);
+  icons_to_rest();
 
-  // Tops are fixed here for good; only the lefts move afterwards.
-  const int centre_top = height() / 2 - kIconSize / 2;
-  imgMenu->set_bounds(kRestMenu, centre_top, imgMenu->width(), imgMenu->height());
-  imgShare->set_bounds(kRestShare, centre_top - kIconPitch, imgShare->width(), imgShare->height());
-  imgSearch->set_bounds(kRestSearch, centre_top - 2 * kIconPitch, imgSearch->width(), imgSearch->height());
-  imgConnect->set_bounds(kRestConnect, centre_top + kIconPitch, imgConnect->width(), imgConnect->height());
-  imgSettings->set_bounds(kRestSettings, centre_top + 2 * kIconPitch, imgSettings->width(), imgSettings->height());
   for (ui::Picture* icon : {imgMenu, imgShare, imgSearch, imgConnect, imgSettings}) icon->set_cursor(ui::crHandPoint);
 
   // Layered (fully opaque) and a tool window, so it stays out of the task
@@ -127,29 +122,43 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
   // A refused read (a secure desktop, a locked session) ends this tick; the
   // next one tries again.
   if (!os().GetCursorPos(&pointer)) return;
-  const int screen_width = application().screen().width();
   const plat::HWND app_window = application().handle();
 
-  if (os().GetForegroundWindow() != app_window && pointer.x == screen_width - 1) {
-    if (left() > screen_width - kBarWidth) {
+  // An edge is a right edge of the monitor the pointer rests on with
+  // nothing beyond it at the pointer's height; a hidden bar goes to
+  // whichever monitor that is, so it comes in where the pointer stops.
+  const std::optional<plat::RECT> edge = ui::right_edge_at(pointer);
+  if (edge && os().GetForegroundWindow() != app_window) {
+    if (*edge != monitor_ && hidden()) bring_to(*edge, parked_left());
+  }
+  const int edge_x = monitor_.right;
+
+  if (os().GetForegroundWindow() != app_window && edge && *edge == monitor_) {
+    if (left() > edge_x - kBarWidth) {
       // While the bar is off-screen the slide-out is armed every other
       // tick, and its next tick would only find the bar off-screen and
       // stop. Run that stop now: left armed, it would come due with this
       // timer and push the bar back out after every move in, holding it
       // off-screen for as long as the pointer rests on the edge. The panel
       // is not hidden here, as this tick shows it again.
-      if (left() >= screen_width && tmrHideMenu->enabled() && !tmrShowMenu->enabled()) {
+      const bool parked = hidden();
+      if (parked && tmrHideMenu->enabled() && !tmrShowMenu->enabled()) {
         tmrHideMenu->set_enabled(false);
         icons_to_rest();
       }
-      set_left(left() - kStep);
+      // From its parking place beyond the whole desk the first move starts
+      // just beyond this edge, so that coming in takes as long as on one
+      // monitor.
+      set_left((parked ? edge_x + kParkGap : left()) - kStep);
     } else {
       tmrShowMenu->set_enabled(true);
     }
     show_clock_panel();
   }
 
-  if (left() > pointer.x && os().GetForegroundWindow() != app_window) {
+  // Left of the bar, or away on another monitor: the bar is not wanted.
+  const bool away = left() > pointer.x || !ui::contains(monitor_, pointer);
+  if (away && os().GetForegroundWindow() != app_window) {
     tmrShowMenu->set_enabled(false);
     tmrHideMenu->set_enabled(true);
   }
@@ -167,14 +176,51 @@ void TfrmMenu::tmrShowMenuTimer(ui::Component&) {
 void TfrmMenu::tmrHideMenuTimer(ui::Component&) {
   // The fly-in still runs: the bar is wanted in, the slide-out waits.
   if (tmrShowMenu->enabled()) return;
-  const int screen_width = application().screen().width();
-  if (left() < screen_width) {
-    set_left(left() + kStep);
+  if (!hidden()) {
+    // The move that takes the bar past its monitor's edge parks it beyond
+    // the whole desk instead: just beyond the edge it would stand on a
+    // neighbouring monitor wherever that one reaches higher or lower.
+    const int next = left() + kStep;
+    if (next < monitor_.right) {
+      set_left(next);
+    } else {
+      park();
+    }
     return;
   }
   tmrHideMenu->set_enabled(false);
   icons_to_rest();
   hide_clock_panel();
+}
+
+bool TfrmMenu::hidden() const { return left() >= monitor_.right; }
+
+int TfrmMenu::parked_left() { return ui::desk_rect().right + kParkGap; }
+
+void TfrmMenu::park() { set_left(parked_left()); }
+
+// As tall as the monitor, with the icons' tops for that height; the clock
+// panel goes to the same monitor.
+void TfrmMenu::bring_to(const plat::RECT& monitor, int bar_left) {
+  monitor_ = monitor;
+  set_bounds(bar_left, monitor.top, kBarWidth, monitor.bottom - monitor.top);
+  const int centre_top = height() / 2 - kIconSize / 2;
+  imgMenu->set_top(centre_top);
+  imgShare->set_top(centre_top - kIconPitch);
+  imgSearch->set_top(centre_top - 2 * kIconPitch);
+  imgConnect->set_top(centre_top + kIconPitch);
+  imgSettings->set_top(centre_top + 2 * kIconPitch);
+  if (frmClock) frmClock->place_on(monitor);
+}
+
+// The monitor the bar stood on may be gone or moved: the bar goes out at
+// once and comes in again wherever the pointer next stops.
+void TfrmMenu::display_changed() {
+  tmrShowMenu->set_enabled(false);
+  tmrHideMenu->set_enabled(false);
+  icons_to_rest();
+  hide_clock_panel();
+  bring_to(ui::primary_rect(), parked_left());
 }
 
 void TfrmMenu::icons_to_rest() {

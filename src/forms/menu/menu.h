@@ -17,6 +17,9 @@ class TfrmMenu : public ui::Form {
   // The bar's geometry, in screen pixels; never scaled with the design.
   static constexpr int kBarWidth = 48;
   static constexpr int kCreationInset = 64;  // created at W - 64, wholly on screen
+  // Parked this far beyond the desk's right edge; from as far beyond its
+  // monitor's edge, six moves bring it in.
+  static constexpr int kParkGap = 6;
   static constexpr int kStep = 10;           // pixels per slide and fly-in tick
   static constexpr int kIconSize = 48;
   static constexpr int kIconPitch = 64;      // icon tops: 16 pixels between icons
@@ -66,6 +69,14 @@ class TfrmMenu : public ui::Form {
 
  private:
   void icons_to_rest();
+  bool hidden() const;
+  static int parked_left();
+  void park();
+  void bring_to(const plat::RECT& monitor, int bar_left);
+  void display_changed() override;
+
+  // The monitor the bar comes in on; its right edge is the bar's edge.
+  plat::RECT monitor_{};
 };
 
 extern TfrmMenu* frmMenu;

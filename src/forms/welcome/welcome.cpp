@@ -32,25 +32,42 @@ TfrmWelcome::TfrmWelcome(ui::Application& app) : ui::Form(app) {
 
 void TfrmWelcome::FormCreate(ui::Component&) {
   set_border_style(ui::BorderStyle::None);
-  set_left(0);
-  set_top(0);
-  set_width(os().GetSystemMetrics(plat::SM_CXSCREEN));
-  set_height(os().GetSystemMetrics(plat::SM_CYSCREEN));
+  fit_primary();
   // The screen's size is the form's for good: the background keeps only
   // the smaller of its picture and its copy stretched to the screen.
   imgBG->hold_visible_only();
 
   overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
 
+  place_greeting();
+
+  tmrAnimation->set_enabled(false);
+  lblWelcome->hide();
+}
+
+// The primary only: the lock screen covers the other monitors, and once it
+// has gone they show the desktop again.
+void TfrmWelcome::fit_primary() {
+  set_left(0);
+  set_top(0);
+  set_width(os().GetSystemMetrics(plat::SM_CXSCREEN));
+  set_height(os().GetSystemMetrics(plat::SM_CYSCREEN));
+}
+
+void TfrmWelcome::place_greeting() {
   imgProfilePic->set_top(height() / 4);
   imgProfilePic->set_left(width() / 2 - kPictureHalfWidth);
   lblUserName->set_left(imgProfilePic->left() + kLabelOffset);
   lblUserName->set_top(imgProfilePic->top());
   lblWelcome->set_top(imgProfilePic->top() + kWelcomeBelowName);
   lblWelcome->set_left(imgProfilePic->left() + kLabelOffset);
+}
 
-  tmrAnimation->set_enabled(false);
-  lblWelcome->hide();
+// The background keeps the part it held for the old size; a larger
+// primary shows the form's colour beyond it.
+void TfrmWelcome::display_changed() {
+  fit_primary();
+  place_greeting();
 }
 
 // The greeting is never hidden again, so after the first unlock the first

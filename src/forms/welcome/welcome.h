@@ -23,6 +23,11 @@ class TfrmWelcome : public ui::Form {
   ui::Label* lblUserName;
   ui::Label* lblWelcome;
   ui::Timer* tmrAnimation;
+
+ private:
+  void fit_primary();
+  void place_greeting();
+  void display_changed() override;
 };
 
 extern TfrmWelcome* frmWelcome;

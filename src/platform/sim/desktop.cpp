@@ -40,8 +40,30 @@ std::optional<int> Desktop::exit_code() const {
 void Desktop::set_screen_size(int width, int height) {
   screen_width_ = width;
   screen_height_ = height;
-  pointer_.x = std::clamp<LONG>(pointer_.x, 0, width - 1);
-  pointer_.y = std::clamp<LONG>(pointer_.y, 0, height - 1);
+  monitors_.front().rect = {0, 0, width, height};
+  pointer_ = clamp_to_desk(monitors_, pointer_);
+}
+
+void Desktop::set_monitors(std::vector<Monitor> monitors) {
+  if (monitors.empty() || monitors.front().rect.left != 0 || monitors.front().rect.top != 0) {
+    throw std::invalid_argument("the primary monitor comes first, at the origin");
+  }
+  for (const Monitor& m : monitors) {
+    if (m.rect.right <= m.rect.left || m.rect.bottom <= m.rect.top) throw std::invalid_argument("an empty monitor");
+  }
+  monitors_ = std::move(monitors);
+  screen_width_ = monitors_.front().rect.right;
+  screen_height_ = monitors_.front().rect.bottom;
+  pointer_ = clamp_to_desk(monitors_, pointer_);
+}
+
+void Desktop::change_display(std::vector<Monitor> monitors) {
+  set_monitors(std::move(monitors));
+  // Sent, not posted: each window has handled it when the change is done.
+  for (HWND h : z_order()) {
+    Window* w = find(h);
+    if (w && w->top_level() && w->ours() && w->sink) w->sink->on_display_change();
+  }
 }
 
 void Desktop::set_exe_path(std::string path) {

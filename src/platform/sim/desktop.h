@@ -29,6 +29,7 @@
 #include "platform/sim/message_hook.h"
 #include "platform/sim/message_queue.h"
 #include "platform/sim/modules.h"
+#include "platform/sim/monitors.h"
 #include "platform/sim/recorder.h"
 #include "platform/sim/registry.h"
 #include "platform/sim/resources.h"
@@ -105,9 +106,22 @@ class Desktop final : public plat::Platform {
   std::uint64_t timer_messages() const { return timer_messages_; }
 
   // ---- screen -------------------------------------------------------------
+  // The primary monitor's size; other monitors stay where they are.
   void set_screen_size(int width, int height);
-  // Default: the whole screen, following set_screen_size until set.
-  void set_work_area(const RECT& area) { work_area_ = area; }
+  // The primary's work area. Default: the whole monitor, following
+  // set_screen_size until set.
+  void set_work_area(const RECT& area) { monitors_.front().work = area; }
+  // The whole desk, the primary first; it must stand at the origin.
+  // Throws std::invalid_argument for a desk Windows cannot have.
+  void set_monitors(std::vector<Monitor> monitors);
+  // The desk changes while the program runs: set_monitors, then
+  // WM_DISPLAYCHANGE, sent to every top-level window as Windows does.
+  void change_display(std::vector<Monitor> monitors);
+  const std::vector<Monitor>& monitors() const { return monitors_; }
+  // The user's left-handed setting (SM_SWAPBUTTON): presses name the
+  // physical button, GetAsyncKeyState reports physical buttons, and the
+  // messages carry the logical one the physical button is mapped to.
+  void set_swap_buttons(bool swapped) { swap_buttons_ = swapped; }
   void set_dpi(int dpi) { dpi_ = dpi; }
   FrameMetrics& metrics() { return metrics_; }
   void set_visual_styles(bool on) { visual_styles_ = on; }
@@ -234,6 +248,8 @@ class Desktop final : public plat::Platform {
   int GetSystemMetrics(int index) override;
   BOOL SystemParametersInfoA(UINT action, UINT param, void* pv, UINT win_ini) override;
   int screen_dpi() override { return dpi_; }
+  plat::HMONITOR MonitorFromPoint(POINT point, DWORD flags) override;
+  BOOL GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) override;
   HCURSOR LoadCursorA(HMODULE module, int id) override;
   BOOL DestroyCursor(HCURSOR cursor) override;
   HCURSOR create_toolkit_hand_cursor() override;
@@ -318,7 +334,9 @@ class Desktop final : public plat::Platform {
   void deliver_mouse(const MouseMessage& m);
   void deliver_key(const KeyMessage& m);
   Hit hit(int x, int y);
-  unsigned shift_state() const { return held_keys_ | buttons_; }
+  unsigned shift_state() const { return held_keys_ | logical_bits(buttons_); }
+  MouseButton logical(MouseButton physical) const;
+  unsigned logical_bits(unsigned physical) const;
   POINT to_client(const Window& w, int x, int y) const;
 
   // windows and activation (desktop_windows.cpp, desktop_activation.cpp)
@@ -376,7 +394,8 @@ class Desktop final : public plat::Platform {
 
   int screen_width_ = 1024;
   int screen_height_ = 768;
-  std::optional<RECT> work_area_;
+  std::vector<Monitor> monitors_{Monitor{{0, 0, 1024, 768}}};
+  bool swap_buttons_ = false;
   int dpi_ = 96;
   bool visual_styles_ = true;
   FrameMetrics metrics_;

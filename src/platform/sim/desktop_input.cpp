@@ -21,7 +21,7 @@ Overloaded(F...) -> Overloaded<F...>;
 void Desktop::apply_input(const Input& input) {
   std::visit(Overloaded{
                  [&](const PointerMove& m) {
-                   const POINT p{std::clamp(m.x, 0, screen_width_ - 1), std::clamp(m.y, 0, screen_height_ - 1)};
+                   const POINT p = clamp_to_desk(monitors_, POINT{m.x, m.y});
                    if (p == pointer_) return;
                    pointer_ = p;
                    input_.push(MouseMessage{MouseEvent::Move, MouseButton::Left, p.x, p.y, shift_state()});
@@ -31,12 +31,14 @@ void Desktop::apply_input(const Input& input) {
                    if (buttons_ & button_bit(b.button)) return;
                    buttons_ |= button_bit(b.button);
                    pressed_since_query_ |= button_bit(b.button);
-                   input_.push(MouseMessage{MouseEvent::Down, b.button, pointer_.x, pointer_.y, shift_state()});
+                   input_.push(
+                       MouseMessage{MouseEvent::Down, logical(b.button), pointer_.x, pointer_.y, shift_state()});
                  },
                  [&](const ButtonRelease& b) {
                    if (!(buttons_ & button_bit(b.button))) return;
                    buttons_ &= ~button_bit(b.button);
-                   input_.push(MouseMessage{MouseEvent::Up, b.button, pointer_.x, pointer_.y, shift_state()});
+                   input_.push(
+                       MouseMessage{MouseEvent::Up, logical(b.button), pointer_.x, pointer_.y, shift_state()});
                  },
                  [&](const KeyChar& k) {
                    input_.push(KeyMessage{KeyEvent::Char, static_cast<unsigned char>(k.ch), shift_state(), k.target});
@@ -44,6 +46,25 @@ void Desktop::apply_input(const Input& input) {
                  [&](const KeyDown& k) { input_.push(KeyMessage{KeyEvent::Down, k.vk, shift_state(), k.target}); },
              },
              input);
+}
+
+MouseButton Desktop::logical(MouseButton physical) const {
+  if (!swap_buttons_) return physical;
+  switch (physical) {
+    case MouseButton::Left:
+      return MouseButton::Right;
+    case MouseButton::Right:
+      return MouseButton::Left;
+    default:
+      return physical;
+  }
+}
+
+unsigned Desktop::logical_bits(unsigned physical) const {
+  if (!swap_buttons_) return physical;
+  const unsigned left = physical & plat::ssLeft ? plat::ssRight : 0u;
+  const unsigned right = physical & plat::ssRight ? plat::ssLeft : 0u;
+  return (physical & ~(plat::ssLeft | plat::ssRight)) | left | right;
 }
 
 POINT Desktop::to_client(const Window& w, int x, int y) const {
@@ -218,8 +239,9 @@ std::int16_t Desktop::GetAsyncKeyState(int vkey) {
       return 0;
   }
   // The high bit is the state now; the low bit says the button went down
-  // since the last query (of any program), and the query clears it.
-  const bool down = (shift_state() & bit) != 0;
+  // since the last query (of any program), and the query clears it. Mouse
+  // buttons are the physical ones, however the user has mapped them.
+  const bool down = ((held_keys_ | buttons_) & bit) != 0;
   const bool pressed_since = (pressed_since_query_ & bit) != 0;
   pressed_since_query_ &= ~bit;
   return static_cast<std::int16_t>((down ? 0x8000 : 0) | (pressed_since ? 1 : 0));

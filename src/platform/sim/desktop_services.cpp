@@ -106,14 +106,49 @@ SIZE Desktop::measure_text(const plat::Font& font, std::string_view line) {
   return {static_cast<LONG>(line.size()) * ((h + 1) / 2), h + h / 5};
 }
 
-int Desktop::GetSystemMetrics(int index) { return system_metric(metrics_, index, screen_width_, screen_height_); }
+int Desktop::GetSystemMetrics(int index) {
+  const RECT desk = virtual_screen(monitors_);
+  switch (index) {
+    case plat::SM_SWAPBUTTON:
+      return swap_buttons_ ? 1 : 0;
+    case plat::SM_XVIRTUALSCREEN:
+      return desk.left;
+    case plat::SM_YVIRTUALSCREEN:
+      return desk.top;
+    case plat::SM_CXVIRTUALSCREEN:
+      return desk.right - desk.left;
+    case plat::SM_CYVIRTUALSCREEN:
+      return desk.bottom - desk.top;
+    case plat::SM_CMONITORS:
+      return static_cast<int>(monitors_.size());
+    default:
+      return system_metric(metrics_, index, screen_width_, screen_height_);
+  }
+}
+
+plat::HMONITOR Desktop::MonitorFromPoint(POINT point, DWORD flags) {
+  return monitor_from_point(monitors_, point, flags);
+}
+
+BOOL Desktop::GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) {
+  const Monitor* m = monitor_of(monitors_, monitor);
+  if (!m || !info) {
+    fail(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  info->rcMonitor = m->rect;
+  info->rcWork = m->work.value_or(m->rect);
+  info->dwFlags = m == &monitors_.front() ? plat::MONITORINFOF_PRIMARY : 0;
+  return TRUE;
+}
 
 BOOL Desktop::SystemParametersInfoA(UINT action, UINT, void* pv, UINT) {
   if (action != plat::SPI_GETWORKAREA || !pv) {
     fail(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  *static_cast<RECT*>(pv) = work_area_.value_or(RECT{0, 0, screen_width_, screen_height_});
+  // The primary's, whatever other monitors there are.
+  *static_cast<RECT*>(pv) = monitors_.front().work.value_or(monitors_.front().rect);
   return TRUE;
 }
 

@@ -63,6 +63,8 @@ class Recorder final : public plat::Platform, public MessageHook {
   int GetSystemMetrics(int index) override;
   BOOL SystemParametersInfoA(UINT action, UINT param, void* pv, UINT win_ini) override;
   int screen_dpi() override;
+  plat::HMONITOR MonitorFromPoint(POINT point, DWORD flags) override;
+  BOOL GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) override;
   HCURSOR LoadCursorA(HMODULE module, int id) override;
   BOOL DestroyCursor(HCURSOR cursor) override;
   HCURSOR create_toolkit_hand_cursor() override;

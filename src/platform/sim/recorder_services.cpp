@@ -22,6 +22,12 @@ BOOL Recorder::SystemParametersInfoA(UINT action, UINT param, void* pv, UINT win
 
 int Recorder::screen_dpi() { return desktop_.screen_dpi(); }
 
+plat::HMONITOR Recorder::MonitorFromPoint(POINT point, DWORD flags) { return desktop_.MonitorFromPoint(point, flags); }
+
+BOOL Recorder::GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) {
+  return desktop_.GetMonitorInfoA(monitor, info);
+}
+
 HCURSOR Recorder::LoadCursorA(HMODULE module, int id) {
   const HCURSOR cursor = desktop_.LoadCursorA(module, id);
   if (cursor && on()) add("LoadCursorA " + desktop_.cursor_name(cursor));

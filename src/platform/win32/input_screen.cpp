@@ -25,6 +25,24 @@ plat::BOOL Win32Platform::SystemParametersInfoA(plat::UINT action, plat::UINT pa
   return ::SystemParametersInfoA(action, param, pv, win_ini);
 }
 
+plat::HMONITOR Win32Platform::MonitorFromPoint(plat::POINT point, plat::DWORD flags) {
+  return reinterpret_cast<plat::HMONITOR>(::MonitorFromPoint(to_point(point), flags));
+}
+
+// The record is copied field by field rather than passed through: the
+// seam's has no padding promise, and the system reads cbSize to decide
+// what it may write.
+plat::BOOL Win32Platform::GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) {
+  if (!info) return FALSE;
+  ::MONITORINFO sys{};
+  sys.cbSize = sizeof(sys);
+  if (!::GetMonitorInfoA(reinterpret_cast<::HMONITOR>(monitor), &sys)) return FALSE;
+  info->rcMonitor = from_rect(sys.rcMonitor);
+  info->rcWork = from_rect(sys.rcWork);
+  info->dwFlags = sys.dwFlags;
+  return TRUE;
+}
+
 int Win32Platform::screen_dpi() {
   WindowDc screen(nullptr);
   // 96 is the system's own default when it cannot say.

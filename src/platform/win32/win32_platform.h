@@ -64,6 +64,8 @@ class Win32Platform final : public plat::Platform {
   int GetSystemMetrics(int index) override;
   plat::BOOL SystemParametersInfoA(plat::UINT action, plat::UINT param, void* pv, plat::UINT win_ini) override;
   int screen_dpi() override;
+  plat::HMONITOR MonitorFromPoint(plat::POINT point, plat::DWORD flags) override;
+  plat::BOOL GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) override;
   plat::HCURSOR LoadCursorA(plat::HMODULE module, int id) override;
   plat::BOOL DestroyCursor(plat::HCURSOR cursor) override;
   plat::HCURSOR create_toolkit_hand_cursor() override;

@@ -197,6 +197,9 @@ std::optional<LRESULT> dispatch(plat::WindowSink& sink, HWND hwnd, UINT msg, WPA
     case WM_DWMCOMPOSITIONCHANGED:
       sink.on_composition_changed();
       return 0;
+    case WM_DISPLAYCHANGE:
+      sink.on_display_change();
+      return {};
     default:
       return {};
   }
