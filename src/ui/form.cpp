@@ -7,6 +7,7 @@
 #include "ui/design_loader.h"
 #include "ui/error.h"
 #include "ui/popup_menu.h"
+#include "ui/scale.h"
 
 namespace ui {
 
@@ -20,12 +21,51 @@ Form::~Form() {
 }
 
 void Form::load_design(std::string_view resource_name) {
+  // The window does not exist yet, so the design is read at the system's
+  // dpi, where the window is made; a window that lands on a monitor of
+  // another scale is laid out again at once.
+  dpi_ = os().screen_dpi();
   DesignLoader(*this, resource_name).apply();
   create_window();
+  const int shown_at = static_cast<int>(os().GetDpiForWindow(handle_));
+  if (shown_at > 0 && shown_at != dpi_) apply_dpi(shown_at);
   for (const auto& c : components()) {
     if (auto* control = dynamic_cast<Control*>(c.get())) control->window_created();
   }
   realign();
+}
+
+void Form::apply_dpi(int dpi) {
+  if (dpi <= 0) return;
+  dpi_ = dpi;
+  if (!created_) apply_designed_place();
+  apply_designed_font();
+  for (const auto& c : components()) {
+    if (auto* control = dynamic_cast<Control*>(c.get())) control->apply_designed_values();
+  }
+  realign();
+  invalidate();
+}
+
+void Form::apply_designed_place() {
+  apply_designed_bounds();
+  if (designed_client_width_ || designed_client_height_) {
+    set_client_size(designed_client_width_ ? scale(*designed_client_width_, dpi_) : client_width(),
+                    designed_client_height_ ? scale(*designed_client_height_, dpi_) : client_height());
+  }
+}
+
+void Form::dpi_changed(const plat::RECT& suggested) {
+  set_bounds(suggested.left, suggested.top, suggested.right - suggested.left, suggested.bottom - suggested.top);
+}
+
+// Before the creation event the form has not placed itself yet, and the
+// creation handler does it at the dpi now in force.
+void Form::on_dpi_changed(int dpi, const plat::RECT& suggested) {
+  app_.guard([&] {
+    apply_dpi(dpi);
+    if (created_) dpi_changed(suggested);
+  });
 }
 
 void Form::create_params(plat::WindowParams&) {}
@@ -189,6 +229,7 @@ void Form::invalidate_rect(const plat::RECT& part) {
 }
 
 void Form::created() {
+  created_ = true;
   if (on_create) app_.guard([&] { on_create(*this); });
 }
 

@@ -63,6 +63,7 @@ class Recorder final : public plat::Platform, public MessageHook {
   int GetSystemMetrics(int index) override;
   BOOL SystemParametersInfoA(UINT action, UINT param, void* pv, UINT win_ini) override;
   int screen_dpi() override;
+  UINT GetDpiForWindow(HWND hwnd) override;
   HCURSOR LoadCursorA(HMODULE module, int id) override;
   BOOL DestroyCursor(HCURSOR cursor) override;
   HCURSOR create_toolkit_hand_cursor() override;

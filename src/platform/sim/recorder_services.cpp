@@ -22,6 +22,8 @@ BOOL Recorder::SystemParametersInfoA(UINT action, UINT param, void* pv, UINT win
 
 int Recorder::screen_dpi() { return desktop_.screen_dpi(); }
 
+UINT Recorder::GetDpiForWindow(HWND hwnd) { return desktop_.GetDpiForWindow(hwnd); }
+
 HCURSOR Recorder::LoadCursorA(HMODULE module, int id) {
   const HCURSOR cursor = desktop_.LoadCursorA(module, id);
   if (cursor && on()) add("LoadCursorA " + desktop_.cursor_name(cursor));

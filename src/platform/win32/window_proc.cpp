@@ -223,6 +223,11 @@ std::optional<LRESULT> dispatch(plat::WindowSink& sink, HWND hwnd, UINT msg, WPA
     case WM_ACTIVATEAPP:
       sink.on_activate_app(wparam != 0);
       return 0;
+    case WM_DPICHANGED:
+      // The low word is the x dpi, equal to the high word's y dpi; lParam
+      // is the RECT the system suggests at that dpi.
+      sink.on_dpi_changed(LOWORD(wparam), from_rect(*reinterpret_cast<const ::RECT*>(lparam)));
+      return 0;
     default:
       return {};
   }
