@@ -18,7 +18,12 @@ using plat::os;
 
 namespace {
 
+// At 96 pixels per inch, shown at the form's scale; the screen's own
+// height is a pixel count and is not.
 constexpr int kBandHeight = 256;
+constexpr int kDayAbove = 300;   // the day and date's top, above the bottom edge
+constexpr int kTimeAbove = 200;  // the time's
+constexpr int kIconsAbove = 80;  // the three icons'
 // How far the screen must have been pushed up for a release to open it.
 constexpr int kOpenTravel = 128;
 constexpr int kSlideStep = 50;
@@ -73,22 +78,35 @@ void TfrmLogon::FormCreate(ui::Component&) {
   imgPic->set_align(ui::Align::None);
   imgPic->hold_visible_only();
 
-  lblDragArea->set_left(0);
-  lblDragArea->set_width(w);
-  lblDragArea->set_height(kBandHeight);
-  lblDragArea->set_top(h - kBandHeight);
-
-  lblDay->set_top(h - 300);
+  place_band_and_texts();
   lblDay->set_caption("");
-  lblTime->set_top(h - 200);
   lblTime->set_caption("");
 
-  imgO->set_top(h - 80);
+  imgO->set_top(h - scaled(kIconsAbove));
   imgO->load_from_file(pics_file("O.png"));
-  imgChat->set_top(h - 80);
+  imgChat->set_top(h - scaled(kIconsAbove));
   imgChat->load_from_file(pics_file("Chat.png"));
-  imgMail->set_top(h - 80);
+  imgMail->set_top(h - scaled(kIconsAbove));
   imgMail->load_from_file(pics_file("Mail.png"));
+}
+
+void TfrmLogon::place_band_and_texts() {
+  const int w = width(), h = height();
+  lblDragArea->set_left(0);
+  lblDragArea->set_width(w);
+  lblDragArea->set_height(scaled(kBandHeight));
+  lblDragArea->set_top(h - scaled(kBandHeight));
+  lblDay->set_top(h - scaled(kDayAbove));
+  lblTime->set_top(h - scaled(kTimeAbove));
+}
+
+// The screen keeps its size and its picture; the band, the texts and the
+// icons take their places at the new scale, the icons' lefts as designed.
+void TfrmLogon::dpi_changed(const plat::RECT&) {
+  set_bounds(0, top(), os().GetSystemMetrics(plat::SM_CXSCREEN), os().GetSystemMetrics(plat::SM_CYSCREEN));
+  imgPic->set_bounds(0, 0, width(), height());
+  place_band_and_texts();
+  for (ui::Picture* icon : {imgO, imgChat, imgMail}) icon->set_top(height() - scaled(kIconsAbove));
 }
 
 void TfrmLogon::tmrTiempoTimer(ui::Component&) {
@@ -125,7 +143,7 @@ void TfrmLogon::lblDragAreaMouseDown(ui::Component&, ui::MouseButton, unsigned, 
 
 void TfrmLogon::lblDragAreaMouseUp(ui::Component&, ui::MouseButton, unsigned, int, int) {
   // Against the screen as it is now, not as it was when the form was made.
-  if (top() + height() < os().GetSystemMetrics(plat::SM_CYSCREEN) - kOpenTravel) {
+  if (top() + height() < os().GetSystemMetrics(plat::SM_CYSCREEN) - scaled(kOpenTravel)) {
     tmrClose->set_enabled(true);
   } else {
     set_top(0);
@@ -134,7 +152,7 @@ void TfrmLogon::lblDragAreaMouseUp(ui::Component&, ui::MouseButton, unsigned, in
 
 void TfrmLogon::tmrCloseTimer(ui::Component&) {
   if (top() + height() > 0) {
-    set_top(top() - kSlideStep);
+    set_top(top() - scaled(kSlideStep));
     return;
   }
   tmrClose->set_enabled(false);

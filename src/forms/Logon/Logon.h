@@ -21,6 +21,11 @@ class TfrmLogon : public ui::Form {
   void lblDragAreaMouseUp(ui::Component& Sender, ui::MouseButton Button, unsigned Shift, int X, int Y);
   void tmrCloseTimer(ui::Component& Sender);
 
+ protected:
+  void dpi_changed(const plat::RECT& suggested) override;
+
+ public:
+
   ui::Picture* imgPic;
   ui::Picture* imgO;
   ui::Picture* imgChat;
@@ -30,6 +35,9 @@ class TfrmLogon : public ui::Form {
   ui::Label* lblTime;
   ui::Timer* tmrTiempo;
   ui::Timer* tmrClose;
+
+ private:
+  void place_band_and_texts();
 };
 
 extern TfrmLogon* frmLogon;

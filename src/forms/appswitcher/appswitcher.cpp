@@ -17,6 +17,8 @@ bool SwitcherDragging = false;
 
 namespace {
 
+// At 96 pixels per inch, shown at the form's scale; the edge column is a
+// screen pixel and is not.
 constexpr int kStripWidth = 20;
 constexpr int kRestLeft = -40;
 constexpr int kStep = 10;
@@ -41,8 +43,8 @@ void TfrmAppSwitcher::FormCreate(ui::Component&) {
   set_color(ui::colours::kBlack);
   set_border_style(ui::BorderStyle::None);
   set_height(application().screen().height());
-  set_width(kStripWidth);
-  set_left(kRestLeft);
+  set_width(scaled(kStripWidth));
+  set_left(scaled(kRestLeft));
   set_top(0);
   set_cursor(ui::crHandPoint);
   set_form_style(ui::FormStyle::StayOnTop);
@@ -56,16 +58,20 @@ void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {
   if (!os.GetCursorPos(&cursor)) return;
   plat::HWND app_window = application().handle();
   if (os.GetForegroundWindow() != app_window && cursor.x == 0) {
-    if (left() < 0) set_left(left() + kStep);
+    if (left() < 0) set_left(left() + scaled(kStep));
     if (!os.IsWindowEnabled(handle())) show();
   }
-  if (cursor.x > kCancelZone && os.GetForegroundWindow() != app_window) {
-    set_left(kRestLeft);
-    set_top(0);
-    set_height(application().screen().height());
-    set_width(kStripWidth);
-  }
+  if (cursor.x > scaled(kCancelZone) && os.GetForegroundWindow() != app_window) to_rest();
 }
+
+void TfrmAppSwitcher::to_rest() {
+  set_left(scaled(kRestLeft));
+  set_top(0);
+  set_height(application().screen().height());
+  set_width(scaled(kStripWidth));
+}
+
+void TfrmAppSwitcher::dpi_changed(const plat::RECT&) { to_rest(); }
 
 void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton, unsigned, int X, int Y) {
   auto& os = plat::os();
@@ -104,7 +110,7 @@ void TfrmAppSwitcher::FormMouseUp(ui::Component&, ui::MouseButton, unsigned, int
   TfrmAppPicture& list = *frmAppPicture;
   if (!os.IsWindowVisible(list.handle())) return;
   os.ShowWindow(list.handle(), plat::SW_HIDE);
-  if (X > kCancelZone) list.btnSwitchToThisApp->click();
+  if (X > scaled(kCancelZone)) list.btnSwitchToThisApp->click();
   list.btnDisablePreview->click();
   show();
 }

@@ -20,6 +20,13 @@ class TfrmAppSwitcher : public ui::Form {
   void FormMouseUp(ui::Component& Sender, ui::MouseButton Button, unsigned Shift, int X, int Y);
 
   ui::Timer* tmrAppSwithcer = nullptr;
+
+ protected:
+  // At a new scale the strip goes back to its resting place.
+  void dpi_changed(const plat::RECT& suggested) override;
+
+ private:
+  void to_rest();
 };
 
 extern TfrmAppSwitcher* frmAppSwitcher;

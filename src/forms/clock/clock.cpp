@@ -27,6 +27,8 @@ void TfrmClock::FormCreate(ui::Component&) {
   overlay::make_overlay(*this, 255, plat::HWND_TOPMOST, plat::WS_EX_TRANSPARENT);
 }
 
+void TfrmClock::dpi_changed(const plat::RECT&) { apply_designed_place(); }
+
 void TfrmClock::tmrClockTimer(ui::Component&) {
   plat::SYSTEMTIME now{};
   os().GetLocalTime(&now);

@@ -17,6 +17,10 @@ class TfrmClock : public ui::Form {
 
   void FormCreate(ui::Component& Sender);
   void tmrClockTimer(ui::Component& Sender);
+
+ protected:
+  // The panel stands at its designed place and size at every scale.
+  void dpi_changed(const plat::RECT& suggested) override;
 };
 
 extern TfrmClock* frmClock;

@@ -58,12 +58,18 @@ void TfrmFrameWork::FormCreate(ui::Component&) {
   wb1->set_TheaterMode(true);
   wb1->Navigate(app::start_page_url());
 
-  Panel1->set_left(0);
-  Panel1->set_width(width());
-  Panel1->set_top(height() - Panel1->height());
+  place_location_bar();
 
   overlay::make_overlay(*this, kOpaque, plat::HWND_TOP);
 }
+
+void TfrmFrameWork::place_location_bar() {
+  Panel1->set_left(0);
+  Panel1->set_width(width());
+  Panel1->set_top(height() - Panel1->height());
+}
+
+void TfrmFrameWork::dpi_changed(const plat::RECT&) { place_location_bar(); }
 
 // A failure (nothing to go back to) is left to the standard error box.
 void TfrmFrameWork::imgBackClick(ui::Component&) { wb1->GoBack(); }

@@ -31,6 +31,14 @@ class TfrmFrameWork : public ui::Form {
   ui::Picture* imgForward = nullptr;
   ui::Label* lblURL = nullptr;
   ui::Timer* tmrLocationBar = nullptr;
+
+ protected:
+  // The frame keeps its place; the location bar, grown with the new
+  // scale, goes back along its bottom edge.
+  void dpi_changed(const plat::RECT& suggested) override;
+
+ private:
+  void place_location_bar();
 };
 
 extern TfrmFrameWork* frmFrameWork;

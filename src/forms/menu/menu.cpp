@@ -86,23 +86,32 @@ void TfrmMenu::FormCreate(ui::Component&) {
   os().ShowWindow(app_window, plat::SW_SHOW);
 
   set_color(0);
-  const int screen_width = app.screen().width();
-  const int screen_height = app.screen().height();
-  set_bounds(screen_width - kCreationInset, 0, kBarWidth, screen_height);
+  place_bar();
   set_border_style(ui::BorderStyle::None);
-
-  // Tops are fixed here for good; only the lefts move afterwards.
-  const int centre_top = height() / 2 - kIconSize / 2;
-  imgMenu->set_bounds(kRestMenu, centre_top, imgMenu->width(), imgMenu->height());
-  imgShare->set_bounds(kRestShare, centre_top - kIconPitch, imgShare->width(), imgShare->height());
-  imgSearch->set_bounds(kRestSearch, centre_top - 2 * kIconPitch, imgSearch->width(), imgSearch->height());
-  imgConnect->set_bounds(kRestConnect, centre_top + kIconPitch, imgConnect->width(), imgConnect->height());
-  imgSettings->set_bounds(kRestSettings, centre_top + 2 * kIconPitch, imgSettings->width(), imgSettings->height());
   for (ui::Picture* icon : {imgMenu, imgShare, imgSearch, imgConnect, imgSettings}) icon->set_cursor(ui::crHandPoint);
 
   // Layered (fully opaque) and a tool window, so it stays out of the task
   // switcher; always on top, placed without being moved or activated.
   overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
+}
+
+void TfrmMenu::place_bar() {
+  ui::Application& app = application();
+  set_bounds(app.screen().width() - scaled(kCreationInset), 0, scaled(kBarWidth), app.screen().height());
+  // Tops are fixed here for good; only the lefts move afterwards.
+  const int centre_top = height() / 2 - scaled(kIconSize) / 2;
+  const int pitch = scaled(kIconPitch);
+  imgMenu->set_top(centre_top);
+  imgShare->set_top(centre_top - pitch);
+  imgSearch->set_top(centre_top - 2 * pitch);
+  imgConnect->set_top(centre_top + pitch);
+  imgSettings->set_top(centre_top + 2 * pitch);
+  icons_to_rest();
+}
+
+void TfrmMenu::dpi_changed(const plat::RECT&) {
+  tmrShowMenu->set_enabled(false);
+  place_bar();
 }
 
 // Another program took the activation: slide out. While the icons are in,
@@ -122,8 +131,9 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
   const int screen_width = application().screen().width();
   const plat::HWND app_window = application().handle();
 
+  const int step = scaled(kStep);
   if (os().GetForegroundWindow() != app_window && pointer.x == screen_width - 1) {
-    if (left() > screen_width - kBarWidth) {
+    if (left() > screen_width - scaled(kBarWidth)) {
       // While the bar is off-screen the slide-out is armed every other
       // tick, and its next tick would only find the bar off-screen and
       // stop. Run that stop now: left armed, it would come due with this
@@ -134,7 +144,7 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
         tmrHideMenu->set_enabled(false);
         icons_to_rest();
       }
-      set_left(left() - kStep);
+      set_left(left() - step);
     } else {
       tmrShowMenu->set_enabled(true);
     }
@@ -151,8 +161,9 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
 // from the centre icon to the outer ones; the timer runs on idle once
 // they are all at 0, until the pointer watch stops it.
 void TfrmMenu::tmrShowMenuTimer(ui::Component&) {
+  const int step = scaled(kStep);
   for (ui::Picture* icon : {imgMenu, imgShare, imgSearch, imgConnect, imgSettings}) {
-    if (icon->left() > 0) icon->set_left(std::max(0, icon->left() - kStep));
+    if (icon->left() > 0) icon->set_left(std::max(0, icon->left() - step));
   }
 }
 
@@ -161,7 +172,7 @@ void TfrmMenu::tmrHideMenuTimer(ui::Component&) {
   if (tmrShowMenu->enabled()) return;
   const int screen_width = application().screen().width();
   if (left() < screen_width) {
-    set_left(left() + kStep);
+    set_left(left() + scaled(kStep));
     return;
   }
   tmrHideMenu->set_enabled(false);
@@ -170,9 +181,9 @@ void TfrmMenu::tmrHideMenuTimer(ui::Component&) {
 }
 
 void TfrmMenu::icons_to_rest() {
-  imgMenu->set_left(kRestMenu);
-  imgShare->set_left(kRestShare);
-  imgSearch->set_left(kRestSearch);
-  imgConnect->set_left(kRestConnect);
-  imgSettings->set_left(kRestSettings);
+  imgMenu->set_left(scaled(kRestMenu));
+  imgShare->set_left(scaled(kRestShare));
+  imgSearch->set_left(scaled(kRestSearch));
+  imgConnect->set_left(scaled(kRestConnect));
+  imgSettings->set_left(scaled(kRestSettings));
 }

@@ -12,7 +12,8 @@ using plat::os;
 namespace {
 
 // The picture is centred for its designed width of 126; the labels stand
-// to its right, beyond a 4-pixel gap.
+// to its right, beyond a 4-pixel gap. At 96 pixels per inch, shown at the
+// form's scale.
 constexpr int kPictureHalfWidth = 63;
 constexpr int kLabelOffset = 130;
 constexpr int kWelcomeBelowName = 40;
@@ -42,15 +43,24 @@ void TfrmWelcome::FormCreate(ui::Component&) {
 
   overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
 
-  imgProfilePic->set_top(height() / 4);
-  imgProfilePic->set_left(width() / 2 - kPictureHalfWidth);
-  lblUserName->set_left(imgProfilePic->left() + kLabelOffset);
-  lblUserName->set_top(imgProfilePic->top());
-  lblWelcome->set_top(imgProfilePic->top() + kWelcomeBelowName);
-  lblWelcome->set_left(imgProfilePic->left() + kLabelOffset);
+  place_picture_and_texts();
 
   tmrAnimation->set_enabled(false);
   lblWelcome->hide();
+}
+
+void TfrmWelcome::place_picture_and_texts() {
+  imgProfilePic->set_top(height() / 4);
+  imgProfilePic->set_left(width() / 2 - scaled(kPictureHalfWidth));
+  lblUserName->set_left(imgProfilePic->left() + scaled(kLabelOffset));
+  lblUserName->set_top(imgProfilePic->top());
+  lblWelcome->set_top(imgProfilePic->top() + scaled(kWelcomeBelowName));
+  lblWelcome->set_left(imgProfilePic->left() + scaled(kLabelOffset));
+}
+
+void TfrmWelcome::dpi_changed(const plat::RECT&) {
+  set_bounds(0, 0, os().GetSystemMetrics(plat::SM_CXSCREEN), os().GetSystemMetrics(plat::SM_CYSCREEN));
+  place_picture_and_texts();
 }
 
 // The greeting is never hidden again, so after the first unlock the first

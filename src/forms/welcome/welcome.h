@@ -23,6 +23,12 @@ class TfrmWelcome : public ui::Form {
   ui::Label* lblUserName;
   ui::Label* lblWelcome;
   ui::Timer* tmrAnimation;
+
+ protected:
+  void dpi_changed(const plat::RECT& suggested) override;
+
+ private:
+  void place_picture_and_texts();
 };
 
 extern TfrmWelcome* frmWelcome;
