@@ -50,8 +50,10 @@ void Form::apply_dpi(int dpi) {
 void Form::apply_designed_place() {
   apply_designed_bounds();
   if (designed_client_width_ || designed_client_height_) {
-    set_client_size(designed_client_width_ ? scale(*designed_client_width_, dpi_) : client_width(),
-                    designed_client_height_ ? scale(*designed_client_height_, dpi_) : client_height());
+    plat::RECT r{0, 0, designed_client_width_ ? scale(*designed_client_width_, dpi_) : client_width(),
+                 designed_client_height_ ? scale(*designed_client_height_, dpi_) : client_height()};
+    os().AdjustWindowRectEx(&r, window_style(designed_border_), 0, 0);
+    set_bounds(left_, top_, r.right - r.left, r.bottom - r.top);
   }
 }
 
@@ -70,14 +72,14 @@ void Form::on_dpi_changed(int dpi, const plat::RECT& suggested) {
 
 void Form::create_params(plat::WindowParams&) {}
 
-plat::DWORD Form::window_style() const {
+plat::DWORD Form::window_style(BorderStyle border) const {
   plat::DWORD style = plat::WS_CLIPCHILDREN | plat::WS_CLIPSIBLINGS;
-  switch (border_style_) {
+  switch (border) {
     case BorderStyle::None: style |= plat::WS_POPUP; break;
     case BorderStyle::Single: style |= plat::WS_CAPTION | plat::WS_BORDER; break;
     case BorderStyle::Sizeable: style |= plat::WS_CAPTION | plat::WS_THICKFRAME; break;
   }
-  if (border_style_ != BorderStyle::None && border_icons_) {
+  if (border != BorderStyle::None && border_icons_) {
     style |= plat::WS_SYSMENU | plat::WS_MINIMIZEBOX | plat::WS_MAXIMIZEBOX;
   }
   return style;
@@ -337,6 +339,7 @@ bool Form::set_property(const DesignProperty& p, DesignContext& ctx) {
     else if (w == "single") border_style_ = BorderStyle::Single;
     else if (w == "sizeable") border_style_ = BorderStyle::Sizeable;
     else ctx.fail(p, "is none, single or sizeable");
+    designed_border_ = border_style_;
   } else if (k == "bordericons") {
     border_icons_ = ctx.word(p) != "none";
   } else if (k == "style") {

@@ -106,7 +106,8 @@ class Form : public Control, private plat::WindowSink {
 
  private:
   void create_window();
-  plat::DWORD window_style() const;
+  plat::DWORD window_style() const { return window_style(border_style_); }
+  plat::DWORD window_style(BorderStyle border) const;
   void apply_window_style();
   void centre_on_screen();
   [[noreturn]] void throw_missing_component(std::string_view name) const;
@@ -147,6 +148,9 @@ class Form : public Control, private plat::WindowSink {
   bool created_ = false;
   int dpi_ = 96;
   std::optional<int> designed_client_width_, designed_client_height_;  // at 96 dpi
+  // The frame the design gave: the outer size is its client size and this
+  // frame, whatever border the form takes afterwards.
+  BorderStyle designed_border_ = BorderStyle::Sizeable;
   bool syncing_bounds_ = false;
   Control* mouse_target_ = nullptr;   // the control a left press went to
   Control* pressed_control_ = nullptr;
