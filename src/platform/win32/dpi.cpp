@@ -7,6 +7,7 @@
 #include "platform/win32/dpi.h"
 
 #include "platform/system_folder.h"
+#include "platform/win32/convert.h"
 #include "platform/win32/entry_point.h"
 #include "platform/win32/win32_platform.h"
 
