@@ -88,9 +88,9 @@ void Picture::hold_visible_only() {
     scaled_ = {};
     return;
   }
-  // The picture's pixels that the bounds show at this scale, and one more
-  // for the resampling at the cut.
-  auto seen = [&](int bounds, int natural) { return std::min(natural, mul_div(bounds, kDesignDpi, dpi()) + 1); };
+  // The picture's pixels that the bounds show at this scale, a part one
+  // counted whole.
+  auto seen = [&](int bounds, int natural) { return std::min(natural, (bounds * kDesignDpi + dpi() - 1) / dpi()); };
   const int w = seen(width_, image_.width), h = seen(height_, image_.height);
   if (w == image_.width && h == image_.height) return;
   plat::Image part = plat::Image::blank(w, h);
