@@ -66,6 +66,10 @@ class WindowSink {
   virtual void on_composition_changed() {}
   // WM_DISPLAYCHANGE: a monitor was added, removed or resized.
   virtual void on_display_change() {}
+  // WM_DPICHANGED: the window is now shown at `dpi` (moved to a monitor of
+  // another scale, or the user changed the scale); `suggested` is where the
+  // system proposes it stands at that dpi (outer bounds, screen).
+  virtual void on_dpi_changed(int /*dpi*/, const RECT& /*suggested*/) {}
   // A message posted with PostMessageA.
   virtual void on_posted(UINT /*msg*/, std::uintptr_t /*param*/) {}
 };
@@ -166,10 +170,14 @@ class Platform {
   virtual std::int16_t GetAsyncKeyState(int vkey) = 0;
   virtual int GetSystemMetrics(int index) = 0;
   virtual BOOL SystemParametersInfoA(UINT action, UINT param, void* pv, UINT win_ini) = 0;
+  // The system's dpi, at which windows are made before they know their
+  // monitor: GetDeviceCaps(screen, LOGPIXELSX).
   virtual int screen_dpi() = 0;
   // The monitor holding the point; with MONITOR_DEFAULTTONULL, 0 off every monitor.
   virtual HMONITOR MonitorFromPoint(POINT point, DWORD flags) = 0;
   virtual BOOL GetMonitorInfoA(HMONITOR monitor, MONITORINFO* info) = 0;
+  // The dpi of the monitor the window is on; 0 for an unknown window.
+  virtual UINT GetDpiForWindow(HWND hwnd) = 0;
   virtual HCURSOR LoadCursorA(HMODULE module, int id) = 0;
   virtual BOOL DestroyCursor(HCURSOR cursor) = 0;
   // The toolkit's own hand-point cursor, before the program replaces it.

@@ -6,8 +6,8 @@
 namespace ui {
 
 Button::Button(std::string name, Component* owner, Control* parent) : Control(std::move(name), owner, parent) {
-  set_width(75);
-  set_height(25);
+  set_width(scaled(75));
+  set_height(scaled(25));
 }
 
 void Button::set_caption(std::string_view text) {

@@ -18,13 +18,14 @@ void CheckBox::click() {
 }
 
 void CheckBox::paint(plat::Canvas& canvas, int x, int y) {
-  int box = 13;
+  const int box = scaled(13);
   int box_top = y + (height_ - box) / 2;
   plat::RECT b{x, box_top, x + box, box_top + box};
   canvas.fill_rect(b, colours::kWindow);
   canvas.frame_rect(b, colours::kFieldBorder);
-  if (checked_) canvas.fill_rect({b.left + 3, b.top + 3, b.right - 3, b.bottom - 3}, colours::kWindowText);
-  plat::RECT text_box{x + box + 4, y, x + width_, y + height_};
+  const int mark = scaled(3);
+  if (checked_) canvas.fill_rect({b.left + mark, b.top + mark, b.right - mark, b.bottom - mark}, colours::kWindowText);
+  plat::RECT text_box{x + box + scaled(4), y, x + width_, y + height_};
   canvas.draw_text(caption_, font(), font_color(), text_box, plat::TextAlign::Left);
 }
 

@@ -31,7 +31,7 @@ void ComboBox::paint(plat::Canvas& canvas, int x, int y) {
   canvas.fill_rect(arrow, colours::kButtonFace);
   canvas.frame_rect(arrow, colours::kFieldBorder);
   canvas.draw_text("v", font(), colours::kWindowText, arrow, plat::TextAlign::Center);
-  plat::RECT text_box{x + 3, y + 2, arrow.left - 2, y + height_ - 2};
+  plat::RECT text_box{x + scaled(3), y + scaled(2), arrow.left - scaled(2), y + height_ - scaled(2)};
   canvas.draw_text(text_, font(), colours::kWindowText, text_box, plat::TextAlign::Left);
 }
 

@@ -7,6 +7,7 @@
 #include "ui/error.h"
 #include "ui/form.h"
 #include "ui/popup_menu.h"
+#include "ui/scale.h"
 
 namespace ui {
 
@@ -166,16 +167,45 @@ void Control::click() {
   if (on_click) form()->application().guard([&] { on_click(*this); });
 }
 
+int Control::dpi() const { return parent_ ? parent_->dpi() : kDesignDpi; }
+
+int Control::scaled(int value) const { return scale(value, dpi()); }
+
+void Control::apply_designed_values() {
+  apply_designed_bounds();
+  apply_designed_font();
+  dpi_applied();
+  invalidate();
+}
+
+void Control::apply_designed_bounds() {
+  const int at = dpi();
+  auto grown = [at](const std::optional<int>& v, int current) { return v ? scale(*v, at) : current; };
+  set_bounds(grown(designed_.left, left_), grown(designed_.top, top_), grown(designed_.width, width_),
+             grown(designed_.height, height_));
+}
+
+void Control::apply_designed_font() {
+  if (designed_.font_height && !parent_font_) font_.height = scale(*designed_.font_height, dpi());
+}
+
 bool Control::set_property(const DesignProperty& p, DesignContext& ctx) {
   const std::string& k = p.key;
-  if (k == "left") set_left(ctx.scaled(p));
-  else if (k == "top") set_top(ctx.scaled(p));
-  else if (k == "width") set_width(ctx.scaled(p));
-  else if (k == "height") set_height(ctx.scaled(p));
+  auto designed = [&](std::optional<int>& keep) {
+    keep = ctx.at_96(static_cast<int>(ctx.integer(p)));
+    return ctx.scaled(p);
+  };
+  if (k == "left") set_left(designed(designed_.left));
+  else if (k == "top") set_top(designed(designed_.top));
+  else if (k == "width") set_width(designed(designed_.width));
+  else if (k == "height") set_height(designed(designed_.height));
   else if (k == "visible") set_visible(ctx.boolean(p));
   else if (k == "enabled") set_enabled(ctx.boolean(p));
   else if (k == "color") set_color(ctx.colour(p));
-  else if (k == "font") set_font(ctx.font(p));
+  else if (k == "font") {
+    set_font(ctx.font(p));
+    designed_.font_height = ctx.at_96(static_cast<int>(std::get<std::int64_t>(p.values[1])));
+  }
   else if (k == "fontcolor") set_font_color(ctx.colour(p));
   else if (k == "popupmenu") popup_menu_name_ = ctx.word(p);
   else if (k == "taborder") ctx.integer(p);  // kept for the reader; focus order is not modelled

@@ -4,6 +4,7 @@
 // routes the mouse to them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,15 @@ class Control : public Component {
   void set_align(Align a);
   PopupMenu* popup_menu() const { return popup_menu_; }
 
+  // The dpi of the monitor this control's window is on (its form's), and
+  // a length made at 96 pixels per inch at that dpi.
+  virtual int dpi() const;
+  int scaled(int value) const;
+  // Puts the designed places, sizes and font back at the form's dpi, as
+  // they were when the design was read; what code placed afterwards is
+  // the form's to place again.
+  void apply_designed_values();
+
   // Client-area origin of this control within its form.
   plat::POINT origin_in_form() const;
   // The deepest visible control at a point of this control's client area.
@@ -90,6 +100,10 @@ class Control : public Component {
 
  protected:
   virtual void bounds_changed() {}
+  // The form's dpi changed and the designed values are back in place.
+  virtual void dpi_applied() {}
+  void apply_designed_bounds();
+  void apply_designed_font();
   virtual void visibility_changed() {}
   // Another child of this control's parent moved, was resized, shown or
   // hidden. Windowed controls use it to leave room for the windowless
@@ -107,6 +121,11 @@ class Control : public Component {
   // coordinates: children are painted unclipped, so they may reach out.
   plat::RECT reach() const;
 
+  // What the design gave, at 96 pixels per inch, for another dpi later.
+  struct Designed {
+    std::optional<int> left, top, width, height, font_height;
+  };
+  Designed designed_;
   Control* parent_;
   std::vector<Control*> controls_;
   plat::COLORREF color_ = 0x00F0F0F0;  // the button face of a classic desktop

@@ -1,27 +1,23 @@
 #include "ui/design_context.h"
 #include "ui/strings.h"
 
-#include <cstdlib>
-
 #include "ui/error.h"
 
 namespace ui {
 
-int mul_div(int value, int numerator, int denominator) {
-  if (denominator == 0) return -1;
-  long long product = static_cast<long long>(value) * numerator;
-  long long half = std::llabs(denominator) / 2;
-  bool negative = (product < 0) != (denominator < 0);
-  long long magnitude = (std::llabs(product) + half) / std::llabs(denominator);
-  return static_cast<int>(negative ? -magnitude : magnitude);
+DesignContext::DesignContext(std::string source, int dpi, int design_text_height)
+    : source_(std::move(source)), dpi_(dpi), design_text_height_(design_text_height) {}
+
+// A design made at another text height than 13 was made at the dpi that
+// gives it: 96 * height / 13. For 13 this is scale() exactly.
+int DesignContext::at_96(int designed) const {
+  if (design_text_height_ == kDesignTextHeight) return designed;
+  return mul_div(designed, kDesignTextHeight, design_text_height_);
 }
 
-DesignContext::DesignContext(std::string source, int screen_text_height, int design_text_height)
-    : source_(std::move(source)), screen_text_height_(screen_text_height), design_text_height_(design_text_height) {}
-
 int DesignContext::scale(int designed) const {
-  if (screen_text_height_ == design_text_height_) return designed;
-  return mul_div(designed, screen_text_height_, design_text_height_);
+  if (design_text_height_ == kDesignTextHeight) return ui::scale(designed, dpi_);
+  return mul_div(designed, dpi_ * kDesignTextHeight, design_text_height_ * kDesignDpi);
 }
 
 void DesignContext::fail(const DesignProperty& p, std::string_view why) const {

@@ -24,8 +24,6 @@ using plat::os;
 
 namespace {
 
-constexpr int kDesignTextHeight = 13;
-
 const char* event_kind(const Handler& h) {
   switch (h.index()) {
     case 0: return "a notify handler";
@@ -38,8 +36,6 @@ const char* event_kind(const Handler& h) {
 
 }  // namespace
 
-int DesignLoader::screen_text_height() { return mul_div(kDesignTextHeight, os().screen_dpi(), 96); }
-
 DesignLoader::DesignLoader(Form& form, std::string_view resource_name) : form_(form), resource_(resource_name) {}
 
 void DesignLoader::apply() {
@@ -49,7 +45,7 @@ void DesignLoader::apply() {
   auto design = parse_design(resource_, text);
   if (!design) throw Error(design.error());
 
-  DesignContext ctx(resource_, screen_text_height(), kDesignTextHeight);
+  DesignContext ctx(resource_, form_.dpi());
   const DesignBlock& head = design->blocks.front();
   form_.rename(head.name);
   for (const auto& p : head.properties) {
@@ -125,10 +121,12 @@ void DesignLoader::apply_properties(Component& target, const DesignBlock& block,
     }
     if (&target == &form_ && p.key == "clientwidth") {
       client_w = ctx.scaled(p);
+      form_.designed_client_width_ = ctx.at_96(static_cast<int>(ctx.integer(p)));
       continue;
     }
     if (&target == &form_ && p.key == "clientheight") {
       client_h = ctx.scaled(p);
+      form_.designed_client_height_ = ctx.at_96(static_cast<int>(ctx.integer(p)));
       continue;
     }
     if (!target.set_property(p, ctx)) {

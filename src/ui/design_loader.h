@@ -18,9 +18,6 @@ class DesignLoader {
   DesignLoader(Form& form, std::string_view resource_name);
   void apply();
 
-  // The text height a design assumes for the screen it is shown on.
-  static int screen_text_height();
-
  private:
   Component& create(const DesignBlock& block);
   void apply_properties(Component& target, const DesignBlock& block, DesignContext& ctx);

@@ -25,7 +25,7 @@ void Edit::paint(plat::Canvas& canvas, int x, int y) {
   plat::RECT r{x, y, x + width_, y + height_};
   canvas.fill_rect(r, colours::kWindow);
   canvas.frame_rect(r, colours::kFieldBorder);
-  plat::RECT text_box{x + 3, y + 2, x + width_ - 3, y + height_ - 2};
+  plat::RECT text_box{x + scaled(3), y + scaled(2), x + width_ - scaled(3), y + height_ - scaled(2)};
   canvas.draw_text(text_, font(), colours::kWindowText, text_box, plat::TextAlign::Left);
 }
 

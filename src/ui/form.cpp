@@ -7,6 +7,7 @@
 #include "ui/design_loader.h"
 #include "ui/error.h"
 #include "ui/popup_menu.h"
+#include "ui/scale.h"
 
 namespace ui {
 
@@ -20,24 +21,65 @@ Form::~Form() {
 }
 
 void Form::load_design(std::string_view resource_name) {
+  // The window does not exist yet, so the design is read at the system's
+  // dpi, where the window is made; a window that lands on a monitor of
+  // another scale is laid out again at once.
+  dpi_ = os().screen_dpi();
   DesignLoader(*this, resource_name).apply();
   create_window();
+  const int shown_at = static_cast<int>(os().GetDpiForWindow(handle_));
+  if (shown_at > 0 && shown_at != dpi_) apply_dpi(shown_at);
   for (const auto& c : components()) {
     if (auto* control = dynamic_cast<Control*>(c.get())) control->window_created();
   }
   realign();
 }
 
+void Form::apply_dpi(int dpi) {
+  if (dpi <= 0) return;
+  dpi_ = dpi;
+  if (!created_) apply_designed_place();
+  apply_designed_font();
+  for (const auto& c : components()) {
+    if (auto* control = dynamic_cast<Control*>(c.get())) control->apply_designed_values();
+  }
+  realign();
+  invalidate();
+}
+
+void Form::apply_designed_place() {
+  apply_designed_bounds();
+  if (designed_client_width_ || designed_client_height_) {
+    plat::RECT r{0, 0, designed_client_width_ ? scale(*designed_client_width_, dpi_) : client_width(),
+                 designed_client_height_ ? scale(*designed_client_height_, dpi_) : client_height()};
+    os().AdjustWindowRectEx(&r, window_style(designed_border_), 0, 0);
+    set_bounds(left_, top_, r.right - r.left, r.bottom - r.top);
+  }
+}
+
+void Form::dpi_changed(const plat::RECT& suggested) {
+  set_bounds(suggested.left, suggested.top, suggested.right - suggested.left, suggested.bottom - suggested.top);
+}
+
+// Before the creation event the form has not placed itself yet, and the
+// creation handler does it at the dpi now in force.
+void Form::on_dpi_changed(int dpi, const plat::RECT& suggested) {
+  app_.guard([&] {
+    apply_dpi(dpi);
+    if (created_) dpi_changed(suggested);
+  });
+}
+
 void Form::create_params(plat::WindowParams&) {}
 
-plat::DWORD Form::window_style() const {
+plat::DWORD Form::window_style(BorderStyle border) const {
   plat::DWORD style = plat::WS_CLIPCHILDREN | plat::WS_CLIPSIBLINGS;
-  switch (border_style_) {
+  switch (border) {
     case BorderStyle::None: style |= plat::WS_POPUP; break;
     case BorderStyle::Single: style |= plat::WS_CAPTION | plat::WS_BORDER; break;
     case BorderStyle::Sizeable: style |= plat::WS_CAPTION | plat::WS_THICKFRAME; break;
   }
-  if (border_style_ != BorderStyle::None && border_icons_) {
+  if (border != BorderStyle::None && border_icons_) {
     style |= plat::WS_SYSMENU | plat::WS_MINIMIZEBOX | plat::WS_MAXIMIZEBOX;
   }
   return style;
@@ -189,6 +231,7 @@ void Form::invalidate_rect(const plat::RECT& part) {
 }
 
 void Form::created() {
+  created_ = true;
   if (on_create) app_.guard([&] { on_create(*this); });
 }
 
@@ -298,6 +341,7 @@ bool Form::set_property(const DesignProperty& p, DesignContext& ctx) {
     else if (w == "single") border_style_ = BorderStyle::Single;
     else if (w == "sizeable") border_style_ = BorderStyle::Sizeable;
     else ctx.fail(p, "is none, single or sizeable");
+    designed_border_ = border_style_;
   } else if (k == "bordericons") {
     border_icons_ = ctx.word(p) != "none";
   } else if (k == "style") {

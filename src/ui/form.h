@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,12 @@ class Form : public Control, private plat::WindowSink {
   void release();
 
   void set_bounds(int left, int top, int width, int height) override;
+  int dpi() const override { return dpi_; }
+  // Lays the form out at another dpi: the designed values at that dpi,
+  // then the form's own layout (dpi_changed).
+  void apply_dpi(int dpi);
+  // The form's designed place and client size at its dpi.
+  void apply_designed_place();
   int client_width() const;
   int client_height() const;
   void set_client_size(int width, int height);
@@ -99,7 +106,8 @@ class Form : public Control, private plat::WindowSink {
 
  private:
   void create_window();
-  plat::DWORD window_style() const;
+  plat::DWORD window_style() const { return window_style(border_style_); }
+  plat::DWORD window_style(BorderStyle border) const;
   void apply_window_style();
   void centre_on_screen();
   [[noreturn]] void throw_missing_component(std::string_view name) const;
@@ -120,6 +128,14 @@ class Form : public Control, private plat::WindowSink {
   // The desk changed (a monitor added, removed or resized): forms sized
   // to the screen lay themselves out again.
   virtual void display_changed() {}
+  void on_dpi_changed(int dpi, const plat::RECT& suggested) override;
+
+ protected:
+  // The form is now shown at another dpi and its designed values are in
+  // place at it; a form that places itself in code does so again here.
+  // By default it takes the place the system suggests; the form's own
+  // place and size are not put back as designed once it has placed itself.
+  virtual void dpi_changed(const plat::RECT& suggested);
   // Forms that answer hit tests themselves (a splash dragged by any
   // point) override this.
   virtual std::optional<int> nc_hit_test(int, int) { return {}; }
@@ -135,6 +151,12 @@ class Form : public Control, private plat::WindowSink {
   FormPosition position_ = FormPosition::Designed;
   bool double_buffered_ = false;
   bool destroyed_ = false;
+  bool created_ = false;
+  int dpi_ = 96;
+  std::optional<int> designed_client_width_, designed_client_height_;  // at 96 dpi
+  // The frame the design gave: the outer size is its client size and this
+  // frame, whatever border the form takes afterwards.
+  BorderStyle designed_border_ = BorderStyle::Sizeable;
   bool syncing_bounds_ = false;
   Control* mouse_target_ = nullptr;   // the control a left press went to
   Control* pressed_control_ = nullptr;

@@ -88,6 +88,10 @@ bool Label::set_property(const DesignProperty& p, DesignContext& ctx) {
   return true;
 }
 
+void Label::dpi_applied() {
+  if (auto_size_ && !loading_) fit_to_text();
+}
+
 void Label::loaded() {
   loading_ = false;
   if (auto_size_) fit_to_text();

@@ -28,6 +28,10 @@ class Label : public Control {
   bool set_property(const DesignProperty& property, DesignContext& context) override;
   void loaded() override;
 
+ protected:
+  // The font grew or shrank with the form's scale.
+  void dpi_applied() override;
+
  private:
   void fit_to_text();
   std::string caption_;

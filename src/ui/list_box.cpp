@@ -49,7 +49,7 @@ void ListBox::paint(plat::Canvas& canvas, int x, int y) {
     plat::RECT row{x + 1, row_top, x + width_ - 1, std::min<int>(row_top + item_height_, r.bottom - 1)};
     bool selected = i == item_index_;
     if (selected) canvas.fill_rect(row, colours::kHighlight);
-    plat::RECT text_box{row.left + 2, row.top, row.right, row.bottom};
+    plat::RECT text_box{row.left + scaled(2), row.top, row.right, row.bottom};
     canvas.draw_text(items_[i], font(), selected ? colours::kHighlightText : colours::kWindowText, text_box,
                      plat::TextAlign::Left);
     row_top += item_height_;

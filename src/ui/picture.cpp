@@ -4,6 +4,7 @@
 
 #include "ui/design_context.h"
 #include "ui/picture_file.h"
+#include "ui/scale.h"
 
 namespace ui {
 
@@ -12,6 +13,9 @@ namespace {
 // Rows of a grown picture stretched at a time: a screen-wide band of them
 // is a few hundred kilobytes, made and dropped within one paint.
 constexpr int kBandRows = 64;
+// A grown copy this small is kept rather than made again at every paint:
+// the bar's icons at 200 %, a few tens of kilobytes each.
+constexpr std::size_t kKeptGrownPixels = 256 * 256;
 
 std::size_t area(int width, int height) { return static_cast<std::size_t>(width) * static_cast<std::size_t>(height); }
 
@@ -50,15 +54,26 @@ void Picture::set_auto_size(bool on) {
 
 void Picture::fit() {
   if (auto_size_ && !image_.empty() && align() == Align::None) {
-    set_bounds(left_, top_, image_.width, image_.height);
+    const plat::SIZE shown = shown_size();
+    set_bounds(left_, top_, shown.cx, shown.cy);
   }
+}
+
+void Picture::dpi_applied() { fit(); }
+
+// Pictures are made for 96 pixels per inch, like the designs: at natural
+// size one is drawn grown by the form's scale, so that it keeps its size
+// beside the texts and places around it.
+plat::SIZE Picture::shown_size() const {
+  if (stretch_) return {width_, height_};
+  return {scaled(image_.width), scaled(image_.height)};
 }
 
 bool Picture::grown() const { return area(width_, height_) > area(image_.width, image_.height); }
 
-const plat::Image& Picture::stretched() {
-  if (scaled_.width != width_ || scaled_.height != height_) {
-    scaled_ = image::scale_image(image_, width_, height_);
+const plat::Image& Picture::stretched(plat::SIZE size) {
+  if (scaled_.width != size.cx || scaled_.height != size.cy) {
+    scaled_ = image::scale_image(image_, size.cx, size.cy);
   }
   return scaled_;
 }
@@ -73,7 +88,10 @@ void Picture::hold_visible_only() {
     scaled_ = {};
     return;
   }
-  const int w = std::min(width_, image_.width), h = std::min(height_, image_.height);
+  // The picture's pixels that the bounds show at this scale, a part one
+  // counted whole.
+  auto seen = [&](int bounds, int natural) { return std::min(natural, (bounds * kDesignDpi + dpi() - 1) / dpi()); };
+  const int w = seen(width_, image_.width), h = seen(height_, image_.height);
   if (w == image_.width && h == image_.height) return;
   plat::Image part = plat::Image::blank(w, h);
   for (int y = 0; y < h; ++y) {
@@ -86,30 +104,35 @@ void Picture::hold_visible_only() {
 void Picture::paint(plat::Canvas& canvas, int x, int y) {
   if (image_.empty() || width_ <= 0 || height_ <= 0) return;
   plat::RECT clip{x, y, x + width_, y + height_};
-  if (!stretch_ || (image_.width == width_ && image_.height == height_)) {
+  const plat::SIZE shown = shown_size();
+  const std::size_t shown_area = area(shown.cx, shown.cy);
+  if (shown.cx == image_.width && shown.cy == image_.height) {
     canvas.draw_image(image_, x, y, clip);
-  } else if (grown()) {
-    paint_stretched(canvas, x, y, clip);
+  } else if (shown_area > area(image_.width, image_.height) && shown_area > kKeptGrownPixels) {
+    paint_stretched(canvas, x, y, clip, shown);
   } else {
-    canvas.draw_image(stretched(), x, y, clip);
+    canvas.draw_image(stretched(shown), x, y, clip);
   }
 }
 
 // Only the painted part, in bands, so that nothing of the stretched size
 // outlives the paint, nor is made whole for a small update.
-void Picture::paint_stretched(plat::Canvas& canvas, int x, int y, const plat::RECT& clip) {
+void Picture::paint_stretched(plat::Canvas& canvas, int x, int y, const plat::RECT& clip, plat::SIZE shown) {
   const plat::RECT paint = canvas.paint_rect();
   const int left = std::max(clip.left, paint.left), right = std::min(clip.right, paint.right);
   const int top = std::max(clip.top, paint.top), bottom = std::min(clip.bottom, paint.bottom);
   if (left >= right || top >= bottom) return;
-  if (!stretch_at_paint_ || stretch_at_paint_->width() != width_ || stretch_at_paint_->height() != height_ ||
+  const int right_end = std::min(right, x + static_cast<int>(shown.cx));
+  const int bottom_end = std::min(bottom, y + static_cast<int>(shown.cy));
+  if (left >= right_end || top >= bottom_end) return;
+  if (!stretch_at_paint_ || stretch_at_paint_->width() != shown.cx || stretch_at_paint_->height() != shown.cy ||
       stretch_at_paint_->src_width() != image_.width || stretch_at_paint_->src_height() != image_.height) {
-    stretch_at_paint_ = std::make_unique<image::Stretch>(image_.width, image_.height, width_, height_);
+    stretch_at_paint_ = std::make_unique<image::Stretch>(image_.width, image_.height, shown.cx, shown.cy);
   }
   plat::Image band;
-  for (int band_top = top; band_top < bottom; band_top += kBandRows) {
-    const int band_bottom = std::min(band_top + kBandRows, bottom);
-    stretch_at_paint_->part(image_, {left - x, band_top - y, right - x, band_bottom - y}, band);
+  for (int band_top = top; band_top < bottom_end; band_top += kBandRows) {
+    const int band_bottom = std::min(band_top + kBandRows, bottom_end);
+    stretch_at_paint_->part(image_, {left - x, band_top - y, right_end - x, band_bottom - y}, band);
     band.touch();
     canvas.draw_image(band, left, band_top, clip);
   }

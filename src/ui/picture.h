@@ -1,6 +1,6 @@
-// A picture control: draws its picture at natural size from its top-left
-// corner, or stretched over its bounds, blended by the picture's alpha and
-// cut to its bounds.
+// A picture control: draws its picture at natural size (grown by the
+// form's scale) from its top-left corner, or stretched over its bounds,
+// blended by the picture's alpha and cut to its bounds.
 #pragma once
 
 #include <cstddef>
@@ -42,10 +42,12 @@ class Picture : public Control {
   bool set_property(const DesignProperty& property, DesignContext& context) override;
 
  private:
+  void dpi_applied() override;
   void fit();
+  plat::SIZE shown_size() const;
   bool grown() const;
-  const plat::Image& stretched();
-  void paint_stretched(plat::Canvas& canvas, int x, int y, const plat::RECT& clip);
+  const plat::Image& stretched(plat::SIZE size);
+  void paint_stretched(plat::Canvas& canvas, int x, int y, const plat::RECT& clip, plat::SIZE shown);
 
   plat::Image image_;
   // The stretched picture for the current size, made once per size, and

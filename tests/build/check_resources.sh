@@ -3,7 +3,7 @@
 # RCDATA resource, the program icon with its 16, 32, 48 and 256 pixel
 # images, and the manifest (common controls 6.0.0.0, asInvoker without UI
 # access, UTF-8 as the process code page, the supported Windows versions,
-# GDI scaling); and the version resource with the values CMake holds. The
+# per-monitor DPI awareness with its older fallback, and no GDI scaling); and the version resource with the values CMake holds. The
 # manifest, the version and the icon are read back with icoutils' wrestool.
 #   check_resources.sh <source dir> [<version> <description> <product> <copyright>]
 set -uo pipefail
@@ -44,9 +44,13 @@ check_resources() {
                 '<supportedOS Id="{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"/>' \
                 '<supportedOS Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}"/>' \
                 '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>' \
-                '<gdiScaling xmlns="http://schemas.microsoft.com/SMI/2017/WindowsSettings">true</gdiScaling>'; do
+                '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>' \
+                '<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">PerMonitorV2, PerMonitor</dpiAwareness>'; do
     grep -qF "$expect" <<<"$manifest" || fail "$exe: manifest lacks $expect"
   done
+  # The system's own stretching of our bitmaps would blur what is already
+  # drawn at the monitor's scale.
+  ! grep -qF '<gdiScaling' <<<"$manifest" || fail "$exe: manifest still asks for GDI scaling"
 
   # The icon as Explorer assembles it from the group and its images.
   icons=$(mktemp -d)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "support/sim_app.h"
 #include "ui/error.h"
@@ -156,17 +157,33 @@ TEST_F(ToolkitForm, AnErrorInAHandlerIsShownInTheStandardBoxAndTheProgramGoesOn)
   EXPECT_FALSE(sim.app->terminated());
 }
 
-TEST_F(ToolkitForm, DesignedValuesAreScaledOnceToTheScreensTextHeight) {
-  sim.desktop.set_dpi(120);  // text height 16 instead of 13
+// One scale for everything, dpi / 96 rounded as MulDiv rounds: not the
+// text-height ratio, which at 120 dpi would give 16 / 13.
+TEST_F(ToolkitForm, DesignedValuesAreScaledByTheWindowsDpiAndAgainWhenItChanges) {
+  sim.desktop.set_dpi(120);
   TfrmTest& f = make();
-  EXPECT_EQ(f.width(), 369);  // 300 * 16 / 13, rounded
-  EXPECT_EQ(f.height(), 246);
-  EXPECT_EQ(f.lblText->left(), 32);
-  EXPECT_EQ(f.lblText->top(), 16);
-  EXPECT_EQ(f.font().height, -16);
+  struct Seen {
+    int width, height, label_left, label_top, font;
+  };
+  auto seen = [&] { return Seen{f.width(), f.height(), f.lblText->left(), f.lblText->top(), f.font().height}; };
+  const Seen at_120 = seen();
   // Positions set in code are screen pixels and stay as given.
   f.lblText->set_left(26);
-  EXPECT_EQ(f.lblText->left(), 26);
+  const int code_left = f.lblText->left();
+  // Moved to a monitor at 144 dpi: the designed values at that dpi, and
+  // the place the system suggests.
+  sim.desktop.set_window_dpi(f.handle(), 144);
+  const Seen at_144 = seen();
+  plat::RECT r{};
+  plat::os().GetWindowRect(f.handle(), &r);
+
+  EXPECT_EQ((std::vector<int>{at_120.width, at_120.height, at_120.label_left, at_120.label_top, at_120.font}),
+            (std::vector<int>{375, 250, 33, 16, -16}));
+  EXPECT_EQ(code_left, 26);
+  EXPECT_EQ((std::vector<int>{at_144.width, at_144.height, at_144.label_left, at_144.label_top, at_144.font}),
+            (std::vector<int>{450, 300, 39, 20, -20}));
+  EXPECT_EQ(r.left, 13);  // the suggestion keeps the corner
+  EXPECT_EQ(plat::os().GetDpiForWindow(f.handle()), 144u);
 }
 
 TEST_F(ToolkitForm, ADesignNamingAnUnknownHandlerIsRefusedWithAClearMessage) {

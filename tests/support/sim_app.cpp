@@ -50,6 +50,7 @@ std::vector<std::uint8_t> tiny_bitmap(int width, int height, std::uint32_t rgb) 
 
 SimApp::SimApp(SimAppOptions options) {
   desktop.set_screen_size(options.screen_width, options.screen_height);
+  desktop.set_dpi(options.dpi);
   desktop.install();
   if (options.ship_pictures) {
     for (const char* name : {"logon.jpg", "O.png", "Chat.png", "Mail.png"}) {

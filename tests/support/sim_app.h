@@ -18,6 +18,7 @@ namespace support {
 struct SimAppOptions {
   int screen_width = 1024;
   int screen_height = 768;
+  int dpi = 96;  // the desktop's scale; 144 is 150 %
   // Copy the shipped pics/ and menu/ beside the simulated exe.
   bool ship_pictures = true;
   // A system whose compositor library exists and has composition on.

@@ -91,6 +91,8 @@ void check_modules_and_screen(win32::Win32Platform& os, Report& r) {
   r.check("LoadLibraryA of a missing module", os.LoadLibraryA("no-such-module.dll") == 0);
 
   r.check("screen_dpi", os.screen_dpi() >= 96, std::to_string(os.screen_dpi()));
+  // GetDpiForWindow answers 0 for an invalid window, on every path to it.
+  r.check("GetDpiForWindow of no window", os.GetDpiForWindow(0) == 0);
   r.check("GetSystemMetrics(SM_CXSCREEN)", os.GetSystemMetrics(plat::SM_CXSCREEN) > 0,
           std::to_string(os.GetSystemMetrics(plat::SM_CXSCREEN)));
   plat::RECT work{};

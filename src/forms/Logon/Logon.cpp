@@ -19,7 +19,12 @@ using plat::os;
 
 namespace {
 
+// At 96 pixels per inch, shown at the form's scale; the screen's own
+// height is a pixel count and is not.
 constexpr int kBandHeight = 256;
+constexpr int kDayAbove = 300;   // the day and date's top, above the bottom edge
+constexpr int kTimeAbove = 200;  // the time's
+constexpr int kIconsAbove = 80;  // the three icons'
 // How far the screen must have been pushed up for a release to open it.
 constexpr int kOpenTravel = 128;
 constexpr int kSlideStep = 50;
@@ -73,11 +78,12 @@ void TfrmLogon::FormCreate(ui::Component&) {
   lblDay->set_caption("");
   lblTime->set_caption("");
 
-  imgO->set_top(primary_.y + h - 80);
+  const int icons_top = primary_.y + h - scaled(kIconsAbove);
+  imgO->set_top(icons_top);
   imgO->load_from_file(pics_file("O.png"));
-  imgChat->set_top(primary_.y + h - 80);
+  imgChat->set_top(icons_top);
   imgChat->load_from_file(pics_file("Chat.png"));
-  imgMail->set_top(primary_.y + h - 80);
+  imgMail->set_top(icons_top);
   imgMail->load_from_file(pics_file("Mail.png"));
 }
 
@@ -100,21 +106,29 @@ void TfrmLogon::cover_desk(int pushed) {
 void TfrmLogon::place_band(int w, int h) {
   lblDragArea->set_left(primary_.x);
   lblDragArea->set_width(w);
-  lblDragArea->set_height(kBandHeight);
-  lblDragArea->set_top(primary_.y + h - kBandHeight);
-  lblDay->set_top(primary_.y + h - 300);
-  lblTime->set_top(primary_.y + h - 200);
+  lblDragArea->set_height(scaled(kBandHeight));
+  lblDragArea->set_top(primary_.y + h - scaled(kBandHeight));
+  lblDay->set_top(primary_.y + h - scaled(kDayAbove));
+  lblTime->set_top(primary_.y + h - scaled(kTimeAbove));
 }
 
-// A monitor added, removed or resized: the form covers the desk as it now
-// is, and what stands at the primary's bottom follows its new height.
-void TfrmLogon::display_changed() {
+// The desk as it now is and the scale the form now has: the form covers
+// the desk, and what stands at the primary's bottom follows its height and
+// the scale.
+void TfrmLogon::lay_out_again() {
   cover_desk(top() - rest_top_);
   const int w = os().GetSystemMetrics(plat::SM_CXSCREEN);
   const int h = os().GetSystemMetrics(plat::SM_CYSCREEN);
   imgPic->set_bounds(primary_.x, primary_.y, w, h);
   place_band(w, h);
-  for (ui::Picture* icon : {imgO, imgChat, imgMail}) icon->set_top(primary_.y + h - 80);
+  for (ui::Picture* icon : {imgO, imgChat, imgMail}) icon->set_top(primary_.y + h - scaled(kIconsAbove));
+}
+
+// A monitor added, removed or resized.
+void TfrmLogon::display_changed() { lay_out_again(); }
+
+// The icons' lefts stay as designed at the new scale.
+void TfrmLogon::dpi_changed(const plat::RECT&) { lay_out_again(); }
 }
 
 void TfrmLogon::tmrTiempoTimer(ui::Component&) {
@@ -152,7 +166,7 @@ void TfrmLogon::lblDragAreaMouseDown(ui::Component&, ui::MouseButton, unsigned, 
 
 void TfrmLogon::lblDragAreaMouseUp(ui::Component&, ui::MouseButton, unsigned, int, int) {
   // Measured from where the form rests on the desk as it now is.
-  if (rest_top_ - top() > kOpenTravel) {
+  if (rest_top_ - top() > scaled(kOpenTravel)) {
     tmrClose->set_enabled(true);
   } else {
     set_top(rest_top_);
@@ -161,7 +175,7 @@ void TfrmLogon::lblDragAreaMouseUp(ui::Component&, ui::MouseButton, unsigned, in
 
 void TfrmLogon::tmrCloseTimer(ui::Component&) {
   if (top() + height() > rest_top_) {
-    set_top(top() - kSlideStep);
+    set_top(top() - scaled(kSlideStep));
     return;
   }
   tmrClose->set_enabled(false);

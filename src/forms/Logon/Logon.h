@@ -22,6 +22,11 @@ class TfrmLogon : public ui::Form {
   void lblDragAreaMouseUp(ui::Component& Sender, ui::MouseButton Button, unsigned Shift, int X, int Y);
   void tmrCloseTimer(ui::Component& Sender);
 
+ protected:
+  void dpi_changed(const plat::RECT& suggested) override;
+
+ public:
+
   ui::Picture* imgPic;
   ui::Picture* imgO;
   ui::Picture* imgChat;
@@ -35,6 +40,7 @@ class TfrmLogon : public ui::Form {
  private:
   void cover_desk(int pushed);
   void place_band(int w, int h);
+  void lay_out_again();
   void display_changed() override;
 
   // Where the form rests (the desk's top) and where the primary lies in it.

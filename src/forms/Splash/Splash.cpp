@@ -4,6 +4,8 @@
 #include "forms/Splash/premultiply.h"
 #include "platform/platform.h"
 #include "ui/error.h"
+#include "ui/image/scale.h"
+#include "ui/scale.h"
 #include "ui/timer.h"
 
 namespace {
@@ -31,6 +33,12 @@ void TFormSplash::ShowSplash() {
   }
   plat::DecodedBitmap bitmap = os.decode_picture_resource(kSplashResource);
   if (bitmap.bits_per_pixel != 32) throw ui::Error(kWrongFormat);
+  // Made for 96 pixels per inch like every picture of the program: grown
+  // to the scale while its alpha is still straight, as the resampler
+  // weights colours by it.
+  if (dpi() != ui::kDesignDpi) {
+    bitmap.image = ui::image::scale_image(bitmap.image, scaled(bitmap.image.width), scaled(bitmap.image.height));
+  }
   Splash::PremultiplyAlpha(bitmap.image);
   set_client_size(bitmap.image.width, bitmap.image.height);
 

@@ -18,6 +18,8 @@ bool SwitcherDragging = false;
 
 namespace {
 
+// At 96 pixels per inch, shown at the form's scale; the edge column is a
+// screen pixel and is not.
 constexpr int kStripWidth = 20;
 constexpr int kRestLeft = -40;
 constexpr int kStep = 10;
@@ -77,29 +79,33 @@ void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {
   if (os.GetForegroundWindow() != app_window && edge) {
     // From its parking place beyond the desk, or from another monitor, the
     // strip starts at its rest beside this edge, as tall as this monitor.
-    if (*edge != monitor_ || left() < edge->left + kRestLeft) {
+    const int rest_left = edge->left + scaled(kRestLeft);
+    if (*edge != monitor_ || left() < rest_left) {
       monitor_ = *edge;
-      set_bounds(edge->left + kRestLeft, edge->top, kStripWidth, edge->bottom - edge->top);
+      set_bounds(rest_left, edge->top, scaled(kStripWidth), edge->bottom - edge->top);
     }
-    if (left() < monitor_.left) set_left(left() + kStep);
+    if (left() < monitor_.left) set_left(left() + scaled(kStep));
     if (!os.IsWindowEnabled(handle())) show();
   }
-  const bool away = cursor.x > monitor_.left + kCancelZone || !ui::contains(monitor_, cursor);
+  const bool away = cursor.x > monitor_.left + scaled(kCancelZone) || !ui::contains(monitor_, cursor);
   if (away && os.GetForegroundWindow() != app_window) park();
 }
 
 // Beyond the desk's left edge, where no monitor shows it.
 void TfrmAppSwitcher::park() {
-  set_left(ui::desk_rect().left + kRestLeft);
+  set_left(ui::desk_rect().left + scaled(kRestLeft));
   set_top(monitor_.top);
   set_height(monitor_.bottom - monitor_.top);
-  set_width(kStripWidth);
+  set_width(scaled(kStripWidth));
 }
 
 void TfrmAppSwitcher::display_changed() {
   monitor_ = ui::primary_rect();
   park();
 }
+
+// At a new scale the strip goes back to its resting place.
+void TfrmAppSwitcher::dpi_changed(const plat::RECT&) { park(); }
 
 void TfrmAppSwitcher::FormMouseDown(ui::Component&, ui::MouseButton Button, unsigned Shift, int X, int Y) {
   auto& os = plat::os();
@@ -164,7 +170,7 @@ void TfrmAppSwitcher::FormMouseUp(ui::Component&, ui::MouseButton, unsigned, int
   TfrmAppPicture& list = *frmAppPicture;
   if (!os.IsWindowVisible(list.handle())) return;
   os.ShowWindow(list.handle(), plat::SW_HIDE);
-  if (X > kCancelZone) list.btnSwitchToThisApp->click();
+  if (X > scaled(kCancelZone)) list.btnSwitchToThisApp->click();
   list.btnDisablePreview->click();
   show();
 }

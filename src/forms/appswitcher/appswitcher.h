@@ -22,6 +22,9 @@ class TfrmAppSwitcher : public ui::Form {
 
   ui::Timer* tmrAppSwithcer = nullptr;
 
+ protected:
+  void dpi_changed(const plat::RECT& suggested) override;
+
  private:
   void end_lost_drag(ui::MouseButton button, unsigned shift, bool dragged, plat::POINT last);
   void park();

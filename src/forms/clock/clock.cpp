@@ -28,6 +28,13 @@ void TfrmClock::FormCreate(ui::Component&) {
   overlay::make_overlay(*this, 255, plat::HWND_TOPMOST, plat::WS_EX_TRANSPARENT);
 }
 
+// On the primary at the new scale; the bar puts it on its own monitor
+// again when it next comes in.
+void TfrmClock::dpi_changed(const plat::RECT&) {
+  apply_designed_place();
+  designed_place_ = {left(), top()};
+}
+
 void TfrmClock::tmrClockTimer(ui::Component&) {
   plat::SYSTEMTIME now{};
   os().GetLocalTime(&now);

@@ -21,6 +21,10 @@ class TfrmClock : public ui::Form {
   // The designed place is relative to the monitor the bar comes in on.
   void place_on(const plat::RECT& monitor);
 
+ protected:
+  // The panel stands at its designed place and size at every scale.
+  void dpi_changed(const plat::RECT& suggested) override;
+
  private:
   plat::POINT designed_place_{};
 };

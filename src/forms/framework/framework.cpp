@@ -76,6 +76,8 @@ void TfrmFrameWork::display_changed() {
   place_location_bar();
 }
 
+void TfrmFrameWork::dpi_changed(const plat::RECT&) { place_location_bar(); }
+
 // A failure (nothing to go back to) is left to the standard error box.
 void TfrmFrameWork::imgBackClick(ui::Component&) { wb1->GoBack(); }
 

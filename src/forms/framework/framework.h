@@ -32,6 +32,11 @@ class TfrmFrameWork : public ui::Form {
   ui::Label* lblURL = nullptr;
   ui::Timer* tmrLocationBar = nullptr;
 
+ protected:
+  // The frame keeps its place; the location bar, grown with the new
+  // scale, goes back along its bottom edge.
+  void dpi_changed(const plat::RECT& suggested) override;
+
  private:
   void fit_work_area();
   void place_location_bar();

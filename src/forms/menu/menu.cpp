@@ -95,17 +95,25 @@ void TfrmMenu::FormCreate(ui::Component&) {
   os().ShowWindow(app_window, plat::SW_SHOW);
 
   set_color(0);
-  // Created on the primary, wholly on it; the first slide-out parks it.
-  const plat::RECT primary = ui::primary_rect();
-  bring_to(primary, primary.right - kCreationInset);
+  place_bar();
   set_border_style(ui::BorderStyle::None);
-  icons_to_rest();
-
   for (ui::Picture* icon : {imgMenu, imgShare, imgSearch, imgConnect, imgSettings}) icon->set_cursor(ui::crHandPoint);
 
   // Layered (fully opaque) and a tool window, so it stays out of the task
   // switcher; always on top, placed without being moved or activated.
   overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
+}
+
+void TfrmMenu::place_bar() {
+  // Created on the primary, wholly on it; the first slide-out parks it.
+  const plat::RECT primary = ui::primary_rect();
+  bring_to(primary, primary.right - scaled(kCreationInset));
+  icons_to_rest();
+}
+
+void TfrmMenu::dpi_changed(const plat::RECT&) {
+  tmrShowMenu->set_enabled(false);
+  place_bar();
 }
 
 // Another program took the activation: slide out. While the icons are in,
@@ -132,9 +140,10 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
     if (*edge != monitor_ && hidden()) bring_to(*edge, parked_left());
   }
   const int edge_x = monitor_.right;
+  const int step = scaled(kStep);
 
   if (os().GetForegroundWindow() != app_window && edge && *edge == monitor_) {
-    if (left() > edge_x - kBarWidth) {
+    if (left() > edge_x - scaled(kBarWidth)) {
       // While the bar is off-screen the slide-out is armed every other
       // tick, and its next tick would only find the bar off-screen and
       // stop. Run that stop now: left armed, it would come due with this
@@ -149,7 +158,7 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
       // From its parking place beyond the whole desk the first move starts
       // just beyond this edge, so that coming in takes as long as on one
       // monitor.
-      set_left((parked ? edge_x + kParkGap : left()) - kStep);
+      set_left((parked ? edge_x + scaled(kParkGap) : left()) - step);
     } else {
       tmrShowMenu->set_enabled(true);
     }
@@ -168,8 +177,9 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
 // from the centre icon to the outer ones; the timer runs on idle once
 // they are all at 0, until the pointer watch stops it.
 void TfrmMenu::tmrShowMenuTimer(ui::Component&) {
+  const int step = scaled(kStep);
   for (ui::Picture* icon : {imgMenu, imgShare, imgSearch, imgConnect, imgSettings}) {
-    if (icon->left() > 0) icon->set_left(std::max(0, icon->left() - kStep));
+    if (icon->left() > 0) icon->set_left(std::max(0, icon->left() - step));
   }
 }
 
@@ -180,7 +190,7 @@ void TfrmMenu::tmrHideMenuTimer(ui::Component&) {
     // The move that takes the bar past its monitor's edge parks it beyond
     // the whole desk instead: just beyond the edge it would stand on a
     // neighbouring monitor wherever that one reaches higher or lower.
-    const int next = left() + kStep;
+    const int next = left() + scaled(kStep);
     if (next < monitor_.right) {
       set_left(next);
     } else {
@@ -195,7 +205,7 @@ void TfrmMenu::tmrHideMenuTimer(ui::Component&) {
 
 bool TfrmMenu::hidden() const { return left() >= monitor_.right; }
 
-int TfrmMenu::parked_left() { return ui::desk_rect().right + kParkGap; }
+int TfrmMenu::parked_left() const { return ui::desk_rect().right + scaled(kParkGap); }
 
 void TfrmMenu::park() { set_left(parked_left()); }
 
@@ -203,13 +213,15 @@ void TfrmMenu::park() { set_left(parked_left()); }
 // panel goes to the same monitor.
 void TfrmMenu::bring_to(const plat::RECT& monitor, int bar_left) {
   monitor_ = monitor;
-  set_bounds(bar_left, monitor.top, kBarWidth, monitor.bottom - monitor.top);
-  const int centre_top = height() / 2 - kIconSize / 2;
+  set_bounds(bar_left, monitor.top, scaled(kBarWidth), monitor.bottom - monitor.top);
+  // Tops are fixed here for this monitor; only the lefts move afterwards.
+  const int centre_top = height() / 2 - scaled(kIconSize) / 2;
+  const int pitch = scaled(kIconPitch);
   imgMenu->set_top(centre_top);
-  imgShare->set_top(centre_top - kIconPitch);
-  imgSearch->set_top(centre_top - 2 * kIconPitch);
-  imgConnect->set_top(centre_top + kIconPitch);
-  imgSettings->set_top(centre_top + 2 * kIconPitch);
+  imgShare->set_top(centre_top - pitch);
+  imgSearch->set_top(centre_top - 2 * pitch);
+  imgConnect->set_top(centre_top + pitch);
+  imgSettings->set_top(centre_top + 2 * pitch);
   if (frmClock) frmClock->place_on(monitor);
 }
 
@@ -224,9 +236,9 @@ void TfrmMenu::display_changed() {
 }
 
 void TfrmMenu::icons_to_rest() {
-  imgMenu->set_left(kRestMenu);
-  imgShare->set_left(kRestShare);
-  imgSearch->set_left(kRestSearch);
-  imgConnect->set_left(kRestConnect);
-  imgSettings->set_left(kRestSettings);
+  imgMenu->set_left(scaled(kRestMenu));
+  imgShare->set_left(scaled(kRestShare));
+  imgSearch->set_left(scaled(kRestSearch));
+  imgConnect->set_left(scaled(kRestConnect));
+  imgSettings->set_left(scaled(kRestSettings));
 }

@@ -14,7 +14,8 @@ class TfrmMenu : public ui::Form {
  public:
   explicit TfrmMenu(ui::Application& app);
 
-  // The bar's geometry, in screen pixels; never scaled with the design.
+  // The bar's geometry at 96 pixels per inch; shown at the form's scale
+  // (scaled()). The edge column it watches is a screen pixel, not scaled.
   static constexpr int kBarWidth = 48;
   static constexpr int kCreationInset = 64;  // created at W - 64, wholly on screen
   // Parked this far beyond the desk's right edge; from as far beyond its
@@ -49,6 +50,9 @@ class TfrmMenu : public ui::Form {
   void tmrMenuTimer(ui::Component& Sender);
   void tmrShowMenuTimer(ui::Component& Sender);
   void tmrHideMenuTimer(ui::Component& Sender);
+  // The bar's place, size and icon tops at the form's scale; the bar
+  // stands at its creation place, the icons at rest.
+  void place_bar();
 
   // startup.cpp: the start-up sequence run when the bar is first shown.
   void FormShow(ui::Component& Sender);
@@ -66,11 +70,14 @@ class TfrmMenu : public ui::Form {
  protected:
   // The running instance is recognised by this window's class.
   void create_params(plat::WindowParams& params) override;
+  // At a new scale the bar starts again from its creation place, from
+  // which the pointer watch slides it out.
+  void dpi_changed(const plat::RECT& suggested) override;
 
  private:
   void icons_to_rest();
   bool hidden() const;
-  static int parked_left();
+  int parked_left() const;
   void park();
   void bring_to(const plat::RECT& monitor, int bar_left);
   void display_changed() override;

@@ -12,7 +12,8 @@ using plat::os;
 namespace {
 
 // The picture is centred for its designed width of 126; the labels stand
-// to its right, beyond a 4-pixel gap.
+// to its right, beyond a 4-pixel gap. At 96 pixels per inch, shown at the
+// form's scale.
 constexpr int kPictureHalfWidth = 63;
 constexpr int kLabelOffset = 130;
 constexpr int kWelcomeBelowName = 40;
@@ -56,11 +57,11 @@ void TfrmWelcome::fit_primary() {
 
 void TfrmWelcome::place_greeting() {
   imgProfilePic->set_top(height() / 4);
-  imgProfilePic->set_left(width() / 2 - kPictureHalfWidth);
-  lblUserName->set_left(imgProfilePic->left() + kLabelOffset);
+  imgProfilePic->set_left(width() / 2 - scaled(kPictureHalfWidth));
+  lblUserName->set_left(imgProfilePic->left() + scaled(kLabelOffset));
   lblUserName->set_top(imgProfilePic->top());
-  lblWelcome->set_top(imgProfilePic->top() + kWelcomeBelowName);
-  lblWelcome->set_left(imgProfilePic->left() + kLabelOffset);
+  lblWelcome->set_top(imgProfilePic->top() + scaled(kWelcomeBelowName));
+  lblWelcome->set_left(imgProfilePic->left() + scaled(kLabelOffset));
 }
 
 // The background keeps the part it held for the old size; a larger
@@ -69,6 +70,8 @@ void TfrmWelcome::display_changed() {
   fit_primary();
   place_greeting();
 }
+
+void TfrmWelcome::dpi_changed(const plat::RECT&) { display_changed(); }
 
 // The greeting is never hidden again, so after the first unlock the first
 // tick already finds it showing and the screen goes 250 ms after the lock

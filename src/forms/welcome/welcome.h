@@ -24,6 +24,9 @@ class TfrmWelcome : public ui::Form {
   ui::Label* lblWelcome;
   ui::Timer* tmrAnimation;
 
+ protected:
+  void dpi_changed(const plat::RECT& suggested) override;
+
  private:
   void fit_primary();
   void place_greeting();

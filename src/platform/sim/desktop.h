@@ -122,7 +122,12 @@ class Desktop final : public plat::Platform {
   // physical button, GetAsyncKeyState reports physical buttons, and the
   // messages carry the logical one the physical button is mapped to.
   void set_swap_buttons(bool swapped) { swap_buttons_ = swapped; }
-  void set_dpi(int dpi) { dpi_ = dpi; }
+  // The desktop's dpi, as the user sets the scale: every window of ours
+  // that follows it and is shown at another dpi now is sent WM_DPICHANGED.
+  void set_dpi(int dpi);
+  // One window moved to a monitor of another dpi (0: back to the
+  // desktop's); it is sent WM_DPICHANGED when that changes its dpi.
+  void set_window_dpi(HWND hwnd, int dpi);
   FrameMetrics& metrics() { return metrics_; }
   void set_visual_styles(bool on) { visual_styles_ = on; }
 
@@ -250,6 +255,7 @@ class Desktop final : public plat::Platform {
   int screen_dpi() override { return dpi_; }
   plat::HMONITOR MonitorFromPoint(POINT point, DWORD flags) override;
   BOOL GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) override;
+  UINT GetDpiForWindow(HWND hwnd) override;
   HCURSOR LoadCursorA(HMODULE module, int id) override;
   BOOL DestroyCursor(HCURSOR cursor) override;
   HCURSOR create_toolkit_hand_cursor() override;
@@ -344,6 +350,8 @@ class Desktop final : public plat::Platform {
   const Window* find(HWND hwnd) const { return windows_.find(hwnd); }
   Window* find_or_fail(HWND hwnd);
   RECT screen_bounds(const Window& w) const;
+  int dpi_of(const Window& w) const { return w.dpi ? w.dpi : dpi_; }
+  void send_dpi_changed(HWND hwnd, int from);
   FrameInsets insets_of(const Window& w) const;
   void set_visible(Window& w, bool visible);
   void set_bounds(HWND hwnd, const RECT& bounds);

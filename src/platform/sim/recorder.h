@@ -65,6 +65,7 @@ class Recorder final : public plat::Platform, public MessageHook {
   int screen_dpi() override;
   plat::HMONITOR MonitorFromPoint(POINT point, DWORD flags) override;
   BOOL GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) override;
+  UINT GetDpiForWindow(HWND hwnd) override;
   HCURSOR LoadCursorA(HMODULE module, int id) override;
   BOOL DestroyCursor(HCURSOR cursor) override;
   HCURSOR create_toolkit_hand_cursor() override;

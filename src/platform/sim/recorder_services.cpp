@@ -27,6 +27,7 @@ plat::HMONITOR Recorder::MonitorFromPoint(POINT point, DWORD flags) { return des
 BOOL Recorder::GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) {
   return desktop_.GetMonitorInfoA(monitor, info);
 }
+UINT Recorder::GetDpiForWindow(HWND hwnd) { return desktop_.GetDpiForWindow(hwnd); }
 
 HCURSOR Recorder::LoadCursorA(HMODULE module, int id) {
   const HCURSOR cursor = desktop_.LoadCursorA(module, id);

@@ -39,6 +39,7 @@ struct Window {
   HWND parent = 0;
   DWORD process = kOurProcess;
   plat::WindowSink* sink = nullptr;
+  int dpi = 0;  // the monitor's dpi where it differs from the desktop's; 0 follows the desktop
   std::vector<HWND> children;  // top of the sibling order first
 
   // Layered state; SetLayeredWindowAttributes and UpdateLayeredWindow

@@ -43,12 +43,6 @@ plat::BOOL Win32Platform::GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORI
   return TRUE;
 }
 
-int Win32Platform::screen_dpi() {
-  WindowDc screen(nullptr);
-  // 96 is the system's own default when it cannot say.
-  return screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-}
-
 plat::HCURSOR Win32Platform::LoadCursorA(plat::HMODULE module, int id) {
   return from_hcursor(::LoadCursorA(to_hmodule(module), MAKEINTRESOURCEA(id)));
 }

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_platform.h"
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/gdiplus_library.h"
 #include "platform/win32/layered.h"
 #include "platform/win32/themes.h"

@@ -14,6 +14,7 @@ namespace win32 {
 struct LayeredApi;
 // uxtheme, loaded from the system folder on first use (themes.cpp).
 struct ThemeApi;
+struct DpiApi;
 struct GdiplusLibrary;
 
 class Win32Platform final : public plat::Platform {
@@ -63,9 +64,11 @@ class Win32Platform final : public plat::Platform {
   std::int16_t GetAsyncKeyState(int vkey) override;
   int GetSystemMetrics(int index) override;
   plat::BOOL SystemParametersInfoA(plat::UINT action, plat::UINT param, void* pv, plat::UINT win_ini) override;
+  // dpi.cpp
   int screen_dpi() override;
   plat::HMONITOR MonitorFromPoint(plat::POINT point, plat::DWORD flags) override;
   plat::BOOL GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) override;
+  plat::UINT GetDpiForWindow(plat::HWND hwnd) override;
   plat::HCURSOR LoadCursorA(plat::HMODULE module, int id) override;
   plat::BOOL DestroyCursor(plat::HCURSOR cursor) override;
   plat::HCURSOR create_toolkit_hand_cursor() override;
@@ -133,6 +136,7 @@ class Win32Platform final : public plat::Platform {
 
   std::unique_ptr<LayeredApi> layered_;
   std::unique_ptr<ThemeApi> themes_;
+  std::unique_ptr<DpiApi> dpi_;
   std::unique_ptr<GdiplusLibrary> gdiplus_;
 };
 

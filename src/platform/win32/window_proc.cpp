@@ -200,6 +200,11 @@ std::optional<LRESULT> dispatch(plat::WindowSink& sink, HWND hwnd, UINT msg, WPA
     case WM_DISPLAYCHANGE:
       sink.on_display_change();
       return {};
+    case WM_DPICHANGED:
+      // The low word is the x dpi, equal to the high word's y dpi; lParam
+      // is the RECT the system suggests at that dpi.
+      sink.on_dpi_changed(LOWORD(wparam), from_rect(*reinterpret_cast<const ::RECT*>(lparam)));
+      return 0;
     default:
       return {};
   }

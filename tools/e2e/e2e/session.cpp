@@ -76,6 +76,11 @@ std::expected<void, std::string> Session::use_locale(std::string locale) {
   return {};
 }
 
+std::expected<void, std::string> Session::use_dpi(int dpi) {
+  if (auto ended = end_wine(); !ended) return ended;
+  return prefix_->set_dpi(dpi, display(), work_dir_ / "logs");
+}
+
 std::expected<std::reference_wrapper<WineProcess>, std::string> Session::launch(const fs::path& exe,
                                                                                 const std::vector<std::string>& args,
                                                                                 const fs::path& cwd) {

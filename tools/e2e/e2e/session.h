@@ -66,6 +66,10 @@ class Session {
   // Wine in another locale from the next launch on (every program and the
   // server ended first, so that none keeps the old one).
   std::expected<void, std::string> use_locale(std::string locale);
+  // Wine at another scale (LogPixels) from the next launch on, every
+  // program and the server ended first. The prefix is shared by every
+  // group: a group that changes it puts 96 back when it ends.
+  std::expected<void, std::string> use_dpi(int dpi);
   // The program launched last, if any.
   WineProcess* last_program() { return programs_.empty() ? nullptr : programs_.back().get(); }
 

@@ -197,6 +197,19 @@ std::expected<void, std::string> WinePrefix::make(const std::string& display, co
   return {};
 }
 
+std::expected<void, std::string> WinePrefix::set_dpi(int dpi, const std::string& display,
+                                                     const fs::path& log_dir) const {
+  std::error_code ignored;
+  fs::create_directories(log_dir, ignored);
+  if (auto r = run_tool({tools_.loader.string(), "reg", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels",
+                         "/t", "REG_DWORD", "/d", std::to_string(dpi), "/f"},
+                        display, log_dir / ("prefix-reg-dpi-" + std::to_string(dpi)), std::chrono::minutes{2});
+      !r) {
+    return r;
+  }
+  return stop_server();
+}
+
 std::expected<void, std::string> WinePrefix::stop_server(std::chrono::milliseconds timeout) const {
   const std::vector<std::string> env = environment_with({"WINEPREFIX=" + path_.string()});
   for (const char* step : {"-k", "-w"}) {

@@ -54,6 +54,12 @@ class WinePrefix {
   // the second start reliable.
   std::expected<void, std::string> stop_server(std::chrono::milliseconds timeout = std::chrono::seconds{30}) const;
 
+  // The scale every program sees from the server's next start: the dpi
+  // (96, 144, 192) as LogPixels, which Wine reads when its server starts.
+  // The server is ended here, so the next program starts one that has it.
+  std::expected<void, std::string> set_dpi(int dpi, const std::string& display,
+                                           const std::filesystem::path& log_dir) const;
+
   // The Unix path of a path on drive C: (C:\users\root\Temp\x.bmp).
   std::filesystem::path unix_path(std::string_view windows_path) const;
   // Wine's temporary folder for this user, as GetTempPath gives it.
