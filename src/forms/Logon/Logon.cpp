@@ -129,7 +129,6 @@ void TfrmLogon::display_changed() { lay_out_again(); }
 
 // The icons' lefts stay as designed at the new scale.
 void TfrmLogon::dpi_changed(const plat::RECT&) { lay_out_again(); }
-}
 
 void TfrmLogon::tmrTiempoTimer(ui::Component&) {
   plat::SYSTEMTIME now{};

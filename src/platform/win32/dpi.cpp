@@ -9,6 +9,7 @@
 #include "platform/system_folder.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/entry_point.h"
+#include "platform/win32/library_search.h"
 #include "platform/win32/win32_platform.h"
 
 namespace win32 {
@@ -24,7 +25,7 @@ DpiApi look_up_dpi_api(Win32Platform& os) {
   if (api.for_window) return api;
   const std::string path = plat::system_file(os, "shcore.dll");
   if (path.empty()) return api;
-  api.shcore.reset(::LoadLibraryA(path.c_str()));
+  api.shcore.reset(load_library(path.c_str()));
   api.for_monitor = entry_point<DpiApi::GetDpiForMonitor>(api.shcore.get(), "GetDpiForMonitor");
   return api;
 }
