@@ -1,8 +1,10 @@
 // The start-up sequence, run by the icon bar's show event: make sure a
 // copy of the user's account picture lies beside the executable, then
 // raise the screens so that the lock screen ends up in front.
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/Logon/Logon.h"
 #include "forms/appswitcher/appswitcher.h"
@@ -96,6 +98,43 @@ void show_if_hidden(ui::Form& form) {
   if (!os().IsWindowVisible(form.handle())) form.show();
 }
 
+// Takes the front window out of the always-on-top band and puts it back
+// at its top: where it was, in front of the same windows. Under Wine a
+// window shown for the first time can land on top of the X stack even
+// when it belongs below (measured: the browser frame covered the welcome
+// screen), and Wine restacks a window only on a real change of its place
+// that leaves it first in the z-order; this pair of changes is one. On
+// Windows 8 and later a window leaving the band takes its whole owner
+// group out with it, and every form is owned by the application window,
+// so the other always-on-top forms go back into the band at once (hidden
+// ones, placed at the band's top, stay out of sight).
+void renew_front(ui::Application& app, ui::Form& form) {
+  plat::HWND w = os().GetWindow(os().GetDesktopWindow(), plat::GW_CHILD);
+  while (w && !os().IsWindowVisible(w)) w = os().GetWindow(w, plat::GW_HWNDNEXT);
+  if (w != form.handle()) return;
+  const auto topmost = [](plat::HWND h) {
+    return (static_cast<plat::DWORD>(os().GetWindowLongA(h, plat::GWL_EXSTYLE)) & plat::WS_EX_TOPMOST) != 0;
+  };
+  // Ours in the band behind it, in z-order.
+  std::vector<plat::HWND> in_band;
+  const std::vector<ui::Form*> forms = app.forms();
+  for (plat::HWND h = os().GetWindow(w, plat::GW_HWNDNEXT); h && topmost(h); h = os().GetWindow(h, plat::GW_HWNDNEXT)) {
+    if (std::any_of(forms.begin(), forms.end(), [h](ui::Form* f) { return f->handle() == h; })) in_band.push_back(h);
+  }
+  constexpr plat::UINT kKeepPlace = plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOACTIVATE;
+  os().SetWindowPos(w, plat::HWND_NOTOPMOST, 0, 0, 0, 0, kKeepPlace);
+  os().SetWindowPos(w, plat::HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
+  // Put back from the lowest up, each at the band's top, then the front
+  // window in front of them again, so that all keep their order.
+  bool moved = false;
+  for (auto it = in_band.rbegin(); it != in_band.rend(); ++it) {
+    if (topmost(*it)) continue;
+    os().SetWindowPos(*it, plat::HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
+    moved = true;
+  }
+  if (moved) os().SetWindowPos(w, plat::HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
+}
+
 }  // namespace
 
 void TfrmMenu::FormShow(ui::Component&) {
@@ -118,6 +157,7 @@ void TfrmMenu::FormShow(ui::Component&) {
   if (file_exists(user_bmp)) frmWelcome->imgProfilePic->load_bitmap(user_bmp);
   frmWelcome->lblUserName->set_caption(user_name());
   show_if_hidden(*frmFrameWork);
+  renew_front(app, *frmWelcome);
   show_if_hidden(*frmAppSwitcher);
   show_if_hidden(*frmLogon);
 }
