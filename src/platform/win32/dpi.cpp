@@ -6,7 +6,6 @@
 // GetDeviceCaps(LOGPIXELSX) of the screen reads.
 #include "platform/win32/dpi.h"
 
-#include "platform/system_folder.h"
 #include "platform/win32/convert.h"
 #include "platform/win32/entry_point.h"
 #include "platform/win32/library_search.h"
@@ -23,9 +22,7 @@ DpiApi look_up_dpi_api(Win32Platform& os) {
   DpiApi api;
   api.for_window = entry_point<DpiApi::GetDpiForWindow>(::GetModuleHandleA("user32.dll"), "GetDpiForWindow");
   if (api.for_window) return api;
-  const std::string path = plat::system_file(os, "shcore.dll");
-  if (path.empty()) return api;
-  api.shcore.reset(load_library(path.c_str()));
+  api.shcore = load_system_library(os, "shcore.dll");
   api.for_monitor = entry_point<DpiApi::GetDpiForMonitor>(api.shcore.get(), "GetDpiForMonitor");
   return api;
 }

@@ -1,6 +1,5 @@
 #include "platform/win32/gdiplus_library.h"
 
-#include "platform/system_folder.h"
 #include "platform/win32/entry_point.h"
 #include "platform/win32/library_search.h"
 #include "platform/win32/win32_platform.h"
@@ -9,9 +8,7 @@ namespace win32 {
 
 GdiplusLibrary load_gdiplus(Win32Platform& os) {
   GdiplusLibrary library;
-  const std::string path = plat::system_file(os, "gdiplus.dll");
-  if (path.empty()) return library;
-  library.module.reset(load_library(path.c_str()));
+  library.module = load_system_library(os, "gdiplus.dll");
   HMODULE module = library.module.get();
   library.startup = entry_point<decltype(library.startup)>(module, "GdiplusStartup");
   library.shutdown = entry_point<decltype(library.shutdown)>(module, "GdiplusShutdown");

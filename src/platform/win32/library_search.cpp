@@ -1,5 +1,6 @@
 #include "platform/win32/library_search.h"
 
+#include "platform/system_folder.h"
 #include "platform/win32/entry_point.h"
 
 namespace win32 {
@@ -30,6 +31,11 @@ HMODULE load_library(const char* full_path) {
   if (!full_path) return nullptr;
   return ::LoadLibraryExA(full_path, nullptr,
                           search_flags_available() ? LOAD_LIBRARY_SEARCH_SYSTEM32 : LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+UniqueModule load_system_library(plat::Platform& os, std::string_view file_name) {
+  const std::string path = plat::system_file(os, file_name);
+  return UniqueModule(path.empty() ? nullptr : load_library(path.c_str()));
 }
 
 }  // namespace win32

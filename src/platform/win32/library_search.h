@@ -7,6 +7,8 @@
 // from there too.
 #pragma once
 
+#include "platform/platform.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/win32_headers.h"
 
 namespace win32 {
@@ -24,5 +26,10 @@ bool restrict_library_search();
 // folder first instead of the exe's (the altered search order). Null, with
 // the last error set, when loading fails.
 HMODULE load_library(const char* full_path);
+
+// The system folder's copy of the library `file_name`, loaded as
+// load_library loads it; null where the folder cannot be read or the
+// library is missing.
+UniqueModule load_system_library(plat::Platform& os, std::string_view file_name);
 
 }  // namespace win32

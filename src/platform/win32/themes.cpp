@@ -3,7 +3,6 @@
 // is missing on some systems, and then there are no styles.
 #include "platform/win32/themes.h"
 
-#include "platform/system_folder.h"
 #include "platform/win32/entry_point.h"
 #include "platform/win32/library_search.h"
 #include "platform/win32/win32_platform.h"
@@ -14,9 +13,7 @@ namespace {
 
 ThemeApi look_up_theme_api(Win32Platform& os) {
   ThemeApi api;
-  const std::string path = plat::system_file(os, "uxtheme.dll");
-  if (path.empty()) return api;
-  api.uxtheme.reset(load_library(path.c_str()));
+  api.uxtheme = load_system_library(os, "uxtheme.dll");
   api.is_app_themed = entry_point<ThemeApi::IsAppThemed>(api.uxtheme.get(), "IsAppThemed");
   return api;
 }
