@@ -178,16 +178,15 @@ TEST_F(Harness, MessageBoxesAreReadAndAnswered) {
     const char* text;
     const char* kind;
     Answer answer;
-    AnswerBy by;
     int exit_code;  // MessageBox's result: IDOK 1, IDYES 6, IDNO 7
     std::vector<std::string> buttons;
   };
   const Row rows[] = {
-      {"Slatebar", "Aero Disabled", "ok", Answer::Ok, AnswerBy::Key, 1, {"OK"}},
-      {"Confirm", "Use this picture?\nSecond line", "yesno", Answer::No, AnswerBy::Key, 7, {"Yes", "No"}},
-      {"Confirm", "Once more?", "yesno", Answer::Yes, AnswerBy::Key, 6, {"Yes", "No"}},
-      {"Error", "There were errors.", "ok", Answer::Ok, AnswerBy::Click, 1, {"OK"}},
-      {"Confirm", "Clicked?", "yesno", Answer::No, AnswerBy::Click, 7, {"Yes", "No"}},
+      {"Slatebar", "Aero Disabled", "ok", Answer::Ok, 1, {"OK"}},
+      {"Confirm", "Use this picture?\nSecond line", "yesno", Answer::No, 7, {"Yes", "No"}},
+      {"Confirm", "Once more?", "yesno", Answer::Yes, 6, {"Yes", "No"}},
+      {"Error", "There were errors.", "ok", Answer::Ok, 1, {"OK"}},
+      {"Confirm", "Clicked?", "yesno", Answer::No, 7, {"Yes", "No"}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);
@@ -200,7 +199,7 @@ TEST_F(Harness, MessageBoxesAreReadAndAnswered) {
     EXPECT_EQ(box->has_icon(), std::string_view(row.kind) == "yesno");
     // Wine titles the box's one X window with the caption.
     EXPECT_TRUE(find_x_window(s().x_windows(), row.caption));
-    ASSERT_TRUE(answer_box(s(), *box, row.answer, row.by));
+    ASSERT_TRUE(answer_box(s(), *box, row.answer));
     auto status = process->get().wait_exit(10s);
     ASSERT_TRUE(status);
     EXPECT_EQ(*status, (ExitStatus{ExitStatus::Kind::Exited, row.exit_code}));
