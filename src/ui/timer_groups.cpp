@@ -1,6 +1,7 @@
 #include "ui/timer_groups.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "ui/timer.h"
 
@@ -25,27 +26,41 @@ void TimerGroups::stop_all() {
   }
 }
 
-bool TimerGroups::join(Group& g, Timer* timer, plat::DWORD now) {
-  const plat::DWORD due = now + g.interval;
+// The group's tick count at which a timer of this interval, enabled now,
+// would first tick in it, or nothing when no tick of the group falls
+// within the tolerance of its first due time.
+std::optional<std::uint64_t> TimerGroups::first_tick_in(const Group& g, unsigned interval_ms, plat::DWORD now) {
+  if (!g.system_id || interval_ms % g.interval != 0) return std::nullopt;
+  const plat::DWORD due = now + interval_ms;
   // A group whose tick is due already has it waiting in the queue: that
-  // tick comes at once, and the one after it about an interval from now.
+  // tick comes at once, and the others an interval apart after it.
   const plat::DWORD next = ms_between(now, g.next_due) > 0 ? g.next_due : now;
-  for (std::uint64_t later = 0; later < 2; ++later) {
-    const std::int32_t off = ms_between(due, next + static_cast<plat::DWORD>(later) * g.interval);
-    if (off >= -static_cast<std::int32_t>(kTolerance) && off <= static_cast<std::int32_t>(kTolerance)) {
-      // Capacity stays once grown: a timer switched on and off every few
-      // ticks allocates nothing in steady state.
-      g.members.push_back({timer, g.ticks + 1 + later});
-      return true;
-    }
-  }
-  return false;
+  // The group's tick nearest the first due time, never one before `next`.
+  const std::int32_t ahead = std::max<std::int32_t>(0, ms_between(next, due));
+  const auto interval = static_cast<std::int32_t>(g.interval);
+  const auto later = static_cast<std::uint64_t>((ahead + interval / 2) / interval);
+  const std::int32_t off = ms_between(due, next + static_cast<plat::DWORD>(later) * g.interval);
+  if (off < -static_cast<std::int32_t>(kTolerance) || off > static_cast<std::int32_t>(kTolerance)) return std::nullopt;
+  return g.ticks + 1 + later;
 }
 
 void TimerGroups::start(Timer* timer, unsigned interval_ms) {
   const plat::DWORD now = os().GetTickCount();
+  // The coarsest group that can take it, its own interval's first.
+  Group* best = nullptr;
+  std::uint64_t best_first = 0;
   for (Group& g : groups_) {
-    if (g.system_id && g.interval == interval_ms && join(g, timer, now)) return;
+    if (best && g.interval <= best->interval) continue;
+    if (const auto first = first_tick_in(g, interval_ms, now)) {
+      best = &g;
+      best_first = *first;
+    }
+  }
+  if (best) {
+    // Capacity stays once grown: a timer switched on and off every few
+    // ticks allocates nothing in steady state.
+    best->members.push_back({timer, best_first, interval_ms / best->interval});
+    return;
   }
   auto free_slot = std::find_if(groups_.begin(), groups_.end(), [](const Group& g) { return g.system_id == 0; });
   if (free_slot == groups_.end()) free_slot = groups_.insert(groups_.end(), Group{});
@@ -55,7 +70,7 @@ void TimerGroups::start(Timer* timer, unsigned interval_ms) {
   g.system_id = next_system_id_++;
   g.interval = interval_ms;
   g.next_due = now + interval_ms;
-  g.members.push_back({timer, g.ticks + 1});
+  g.members.push_back({timer, g.ticks + 1, 1});
   os().SetTimer(window_, g.system_id, interval_ms);
 }
 
@@ -105,7 +120,7 @@ void TimerGroups::fire(std::uintptr_t system_id) {
   ++firing_;
   for (std::size_t i = 0; i < groups_[index].members.size(); ++i) {
     const Member m = groups_[index].members[i];
-    if (m.timer && m.first_tick <= tick) m.timer->tick();
+    if (m.timer && m.first_tick <= tick && (tick - m.first_tick) % m.every == 0) m.timer->tick();
   }
   if (--firing_ == 0) compact();
 }

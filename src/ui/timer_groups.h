@@ -5,17 +5,22 @@
 // times a second while the bar is out, would cost two more calls each
 // time. Joining a group that already ticks needs no system call at all.
 //
-// A timer joins a group only when one of the group's next two ticks lies
+// A timer joins a group whose interval divides its own, ticking at every
+// n-th of the group's ticks, and only when one of the group's ticks lies
 // within kTolerance of the timer's own first due time (one interval after
 // it was enabled); otherwise it gets a system timer of its own. So every
 // timer still ticks at its interval, its first tick moves by less than the
 // system timer's own resolution (about 15.6 ms on Windows, where a single
 // SetTimer's first tick moves as much), and a timer enabled from a tick
 // of its own group, as every switch of the bar's timers is, ticks exactly
-// as it did with a system timer of its own.
+// as it did with a system timer of its own. The icon bar's 25 ms pointer
+// watch ticks for the program's whole life, so the strip's, the location
+// bar's and the clocks' watches wake the thread on its ticks and never on
+// their own: the program wakes as often as one 25 ms timer would.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/platform.h"
@@ -48,6 +53,7 @@ class TimerGroups {
   struct Member {
     Timer* timer = nullptr;        // null once stopped during a tick
     std::uint64_t first_tick = 0;  // the group's tick count at its first tick
+    std::uint64_t every = 1;       // the group's ticks per tick of the timer
   };
   struct Group {
     unsigned interval = 0;
@@ -57,7 +63,7 @@ class TimerGroups {
     std::vector<Member> members;
   };
 
-  bool join(Group& group, Timer* timer, plat::DWORD now);
+  static std::optional<std::uint64_t> first_tick_in(const Group& group, unsigned interval_ms, plat::DWORD now);
   void leave_if_empty(Group& group);
   void compact();
 

@@ -81,32 +81,40 @@ TEST_F(ToolkitForm, TimersFireOneIntervalAfterEnablingAndAreNotRestartedByEnabli
   EXPECT_EQ(f.ticks.size(), 3u);
 }
 
-// Timers of one interval share a system timer when their ticks fall within
-// the system timer's resolution of each other; each still ticks at its
-// interval, and the first tick moves by no more than that resolution.
-TEST_F(ToolkitForm, TimersOfOneIntervalShareASystemTimerWhereTheirTicksFallTogether) {
+// A timer shares a system timer whose interval divides its own when their
+// ticks fall within the system timer's resolution of each other; each
+// still ticks at its interval, and the first tick moves by no more than
+// that resolution.
+TEST_F(ToolkitForm, TimersShareASystemTimerOfADividingIntervalWhereTheirTicksFallTogether) {
   struct Row {
+    unsigned interval;
     plat::DWORD enabled_at, first, second;
     int system_timers;
   };
+  // The running timer ticks every 100 ms.
   const Row rows[] = {
-      {100, 200, 300, 1},  // from a tick of the running one: exactly as alone
-      {110, 200, 300, 1},  // 10 ms early, within the resolution
-      {150, 250, 350, 2},  // half an interval apart: a system timer of its own
-      {190, 300, 400, 1},  // 10 ms late, one tick of the group skipped
+      {100, 100, 200, 300, 1},  // from a tick of the running one: exactly as alone
+      {100, 110, 200, 300, 1},  // 10 ms early, within the resolution
+      {100, 150, 250, 350, 2},  // half an interval apart: a system timer of its own
+      {100, 190, 300, 400, 1},  // 10 ms late, one tick of the group skipped
+      {200, 110, 300, 500, 1},  // twice the interval: every other tick of the group
+      {200, 140, 340, 540, 2},  // 40 ms off every tick of the group: its own
+      {150, 100, 250, 400, 2},  // an interval the group's does not divide: its own
   };
   for (const Row& row : rows) {
     TfrmTest& a = make();
     TfrmTest& b = make();
+    b.tmrTick->set_interval(row.interval);
     const std::size_t from = sim.desktop.events().size();
     const plat::DWORD t0 = plat::os().GetTickCount();
     a.tmrTick->set_enabled(true);
     sim.desktop.advance(row.enabled_at);
     b.tmrTick->set_enabled(true);
     sim.desktop.advance(row.second - row.enabled_at);
-    ASSERT_EQ(b.ticks.size(), 2u) << "enabled at " << row.enabled_at;
-    EXPECT_EQ(b.ticks[0] - t0, row.first) << "enabled at " << row.enabled_at;
-    EXPECT_EQ(b.ticks[1] - t0, row.second) << "enabled at " << row.enabled_at;
+    const std::string at = std::to_string(row.interval) + " ms enabled at " + std::to_string(row.enabled_at);
+    ASSERT_EQ(b.ticks.size(), 2u) << at;
+    EXPECT_EQ(b.ticks[0] - t0, row.first) << at;
+    EXPECT_EQ(b.ticks[1] - t0, row.second) << at;
     EXPECT_EQ(a.ticks.back() - t0, row.second / 100 * 100) << "the first one keeps its pace";
     a.tmrTick->set_enabled(false);
     b.tmrTick->set_enabled(false);
@@ -115,7 +123,7 @@ TEST_F(ToolkitForm, TimersOfOneIntervalShareASystemTimerWhereTheirTicksFallToget
       set += e.starts_with("SetTimer ");
       killed += e.starts_with("KillTimer ");
     }
-    EXPECT_EQ(set, row.system_timers) << "enabled at " << row.enabled_at;
+    EXPECT_EQ(set, row.system_timers) << at;
     EXPECT_EQ(killed, row.system_timers) << "each killed once its last timer stops";
   }
 }
