@@ -236,7 +236,8 @@ TEST_P(MenuSlide, NarrowedScreen) {
   Scenario s{"narrowed", {kToHidden}};
   auto expected = expected_of(s);
   auto actual = actual_of(s, d);
-  d.desktop.set_screen_size(GetParam().width - 24, GetParam().height);
+  // As on Windows, the narrowed screen comes with WM_DISPLAYCHANGE.
+  d.desktop.change_display({{.rect = {0, 0, GetParam().width - 24, GetParam().height}}});
   Scenario rest{"narrowed", {kSlideIn}};
   auto e2 = expected_of(rest);
   auto a2 = actual_of(rest, d);

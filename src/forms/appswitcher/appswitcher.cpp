@@ -72,11 +72,13 @@ void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {
   auto& os = plat::os();
   plat::POINT cursor;
   if (!os.GetCursorPos(&cursor)) return;
-  plat::HWND app_window = application().handle();
+  // Asked once: between here and the end of the tick only our own
+  // windows move, without activation.
+  const bool ours_in_front = os.GetForegroundWindow() == application().handle();
   // A left edge of the desk: the first column of the monitor the pointer
   // is on, with no monitor beyond it at the pointer's height.
-  const std::optional<plat::RECT> edge = ui::left_edge_at(cursor);
-  if (os.GetForegroundWindow() != app_window && edge) {
+  const std::optional<plat::RECT> edge = desk_.left_edge_at(cursor);
+  if (!ours_in_front && edge) {
     // From its parking place beyond the desk, or from another monitor, the
     // strip starts at its rest beside this edge, as tall as this monitor.
     const int rest_left = edge->left + scaled(kRestLeft);
@@ -88,18 +90,19 @@ void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {
     if (!os.IsWindowEnabled(handle())) show();
   }
   const bool away = cursor.x > monitor_.left + scaled(kCancelZone) || !ui::contains(monitor_, cursor);
-  if (away && os.GetForegroundWindow() != app_window) park();
+  if (away && !ours_in_front) park();
 }
 
 // Beyond the desk's left edge, where no monitor shows it.
 void TfrmAppSwitcher::park() {
-  set_left(ui::desk_rect().left + scaled(kRestLeft));
+  set_left(desk_.desk().left + scaled(kRestLeft));
   set_top(monitor_.top);
   set_height(monitor_.bottom - monitor_.top);
   set_width(scaled(kStripWidth));
 }
 
 void TfrmAppSwitcher::display_changed() {
+  desk_.forget();
   monitor_ = ui::primary_rect();
   park();
 }

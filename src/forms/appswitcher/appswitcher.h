@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "ui/desk_watch.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -32,6 +33,7 @@ class TfrmAppSwitcher : public ui::Form {
 
   // The monitor whose left edge the strip last came in at.
   plat::RECT monitor_{};
+  ui::DeskWatch desk_;
 };
 
 extern TfrmAppSwitcher* frmAppSwitcher;

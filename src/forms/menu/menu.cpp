@@ -130,19 +130,21 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
   // A refused read (a secure desktop, a locked session) ends this tick; the
   // next one tries again.
   if (!os().GetCursorPos(&pointer)) return;
-  const plat::HWND app_window = application().handle();
+  // Asked once: between here and the end of the tick only our own
+  // windows move, without activation.
+  const bool ours_in_front = os().GetForegroundWindow() == application().handle();
 
   // An edge is a right edge of the monitor the pointer rests on with
   // nothing beyond it at the pointer's height; a hidden bar goes to
   // whichever monitor that is, so it comes in where the pointer stops.
-  const std::optional<plat::RECT> edge = ui::right_edge_at(pointer);
-  if (edge && os().GetForegroundWindow() != app_window) {
+  const std::optional<plat::RECT> edge = desk_.right_edge_at(pointer);
+  if (edge && !ours_in_front) {
     if (*edge != monitor_ && hidden()) bring_to(*edge, parked_left());
   }
   const int edge_x = monitor_.right;
   const int step = scaled(kStep);
 
-  if (os().GetForegroundWindow() != app_window && edge && *edge == monitor_) {
+  if (!ours_in_front && edge && *edge == monitor_) {
     if (left() > edge_x - scaled(kBarWidth)) {
       // While the bar is off-screen the slide-out is armed every other
       // tick, and its next tick would only find the bar off-screen and
@@ -167,7 +169,7 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
 
   // Left of the bar, or away on another monitor: the bar is not wanted.
   const bool away = left() > pointer.x || !ui::contains(monitor_, pointer);
-  if (away && os().GetForegroundWindow() != app_window) {
+  if (away && !ours_in_front) {
     tmrShowMenu->set_enabled(false);
     tmrHideMenu->set_enabled(true);
   }
@@ -205,7 +207,7 @@ void TfrmMenu::tmrHideMenuTimer(ui::Component&) {
 
 bool TfrmMenu::hidden() const { return left() >= monitor_.right; }
 
-int TfrmMenu::parked_left() const { return ui::desk_rect().right + scaled(kParkGap); }
+int TfrmMenu::parked_left() { return desk_.desk().right + scaled(kParkGap); }
 
 void TfrmMenu::park() { set_left(parked_left()); }
 
@@ -228,6 +230,7 @@ void TfrmMenu::bring_to(const plat::RECT& monitor, int bar_left) {
 // The monitor the bar stood on may be gone or moved: the bar goes out at
 // once and comes in again wherever the pointer next stops.
 void TfrmMenu::display_changed() {
+  desk_.forget();
   tmrShowMenu->set_enabled(false);
   tmrHideMenu->set_enabled(false);
   icons_to_rest();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ui/application.h"
+#include "ui/desk_watch.h"
 #include "ui/form.h"
 #include "ui/picture.h"
 #include "ui/popup_menu.h"
@@ -77,13 +78,14 @@ class TfrmMenu : public ui::Form {
  private:
   void icons_to_rest();
   bool hidden() const;
-  int parked_left() const;
+  int parked_left();
   void park();
   void bring_to(const plat::RECT& monitor, int bar_left);
   void display_changed() override;
 
   // The monitor the bar comes in on; its right edge is the bar's edge.
   plat::RECT monitor_{};
+  ui::DeskWatch desk_;
 };
 
 extern TfrmMenu* frmMenu;
