@@ -99,6 +99,8 @@ class Application : private plat::WindowSink {
   // Timers live on the application window; these are for ui::Timer.
   void start_timer(Timer* timer, unsigned interval_ms) { timers_.start(timer, interval_ms); }
   void stop_timer(Timer* timer) { timers_.stop(timer); }
+  // What the watches ticking together read once (tick_reads.h).
+  TickReads& tick_reads() { return timers_.reads(); }
 
   // Posted-message ids of the application window.
   enum Posted : plat::UINT { kDeactivate = 1, kActivate = 2, kRelease = 3, kPassActivation = 4 };

@@ -118,11 +118,15 @@ void TimerGroups::fire(std::uintptr_t system_id) {
     tick = ++g.ticks;
   }
   ++firing_;
+  reads_.begin_tick();
   for (std::size_t i = 0; i < groups_[index].members.size(); ++i) {
     const Member m = groups_[index].members[i];
     if (m.timer && m.first_tick <= tick && (tick - m.first_tick) % m.every == 0) m.timer->tick();
   }
-  if (--firing_ == 0) compact();
+  if (--firing_ == 0) {
+    reads_.end_tick();
+    compact();
+  }
 }
 
 void TimerGroups::compact() {

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "ui/tick_reads.h"
 
 namespace ui {
 
@@ -48,6 +49,7 @@ class TimerGroups {
   // joined, as separate timers due at one instant fire in setting order.
   void fire(std::uintptr_t system_id);
   void stop_all();
+  TickReads& reads() { return reads_; }
 
  private:
   struct Member {
@@ -70,6 +72,7 @@ class TimerGroups {
   plat::HWND window_ = 0;
   std::vector<Group> groups_;
   std::uintptr_t next_system_id_ = 1;
+  TickReads reads_;
   int firing_ = 0;  // ticks in progress, nested ones (a box's loop) included
 };
 

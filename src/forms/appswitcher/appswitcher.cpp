@@ -71,10 +71,10 @@ void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {
   if (appswitcher::SwitcherDragging) return;
   auto& os = plat::os();
   plat::POINT cursor;
-  if (!os.GetCursorPos(&cursor)) return;
+  if (!application().tick_reads().cursor_pos(&cursor)) return;
   // Asked once: between here and the end of the tick only our own
   // windows move, without activation.
-  const bool ours_in_front = os.GetForegroundWindow() == application().handle();
+  const bool ours_in_front = application().tick_reads().foreground_window() == application().handle();
   // A left edge of the desk: the first column of the monitor the pointer
   // is on, with no monitor beyond it at the pointer's height.
   const std::optional<plat::RECT> edge = desk_.left_edge_at(cursor);

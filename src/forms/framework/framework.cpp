@@ -98,7 +98,7 @@ void TfrmFrameWork::tmrLocationBarTimer(ui::Component&) {
   plat::POINT cursor{};
   // While the cursor cannot be read (another desktop is active, say) the
   // bar keeps the state of the last tick that could.
-  if (!plat::os().GetCursorPos(&cursor)) return;
+  if (!application().tick_reads().cursor_pos(&cursor)) return;
   // The panel's top in screen coordinates, where the cursor is; the X does
   // not matter: the whole bottom edge is the bar's.
   if (top() + Panel1->top() < cursor.y) {

@@ -129,10 +129,10 @@ void TfrmMenu::tmrMenuTimer(ui::Component&) {
   plat::POINT pointer{};
   // A refused read (a secure desktop, a locked session) ends this tick; the
   // next one tries again.
-  if (!os().GetCursorPos(&pointer)) return;
+  if (!application().tick_reads().cursor_pos(&pointer)) return;
   // Asked once: between here and the end of the tick only our own
   // windows move, without activation.
-  const bool ours_in_front = os().GetForegroundWindow() == application().handle();
+  const bool ours_in_front = application().tick_reads().foreground_window() == application().handle();
 
   // An edge is a right edge of the monitor the pointer rests on with
   // nothing beyond it at the pointer's height; a hidden bar goes to
