@@ -1,6 +1,6 @@
 #include "forms/appPicture/appPicture.h"
 
-#include "forms/overlay/overlay.h"
+#include "ui/overlay.h"
 #include "platform/DwmApi/DwmApi.h"
 #include "platform/platform.h"
 #include "platform/system_folder.h"
@@ -79,7 +79,7 @@ void TfrmAppPicture::FormCreate(ui::Component&) {
     ui::show_message(application(), "DWM Api not present");
   }
 
-  overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
+  ui::overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
 }
 
 // DwmExtendFrameIntoClientArea must be called again after every change of

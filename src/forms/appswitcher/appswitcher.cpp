@@ -2,7 +2,7 @@
 
 #include "forms/appPicture/appPicture.h"
 #include "forms/framework/framework.h"
-#include "forms/overlay/overlay.h"
+#include "ui/overlay.h"
 #include "platform/platform.h"
 #include "ui/application.h"
 #include "ui/button.h"
@@ -64,7 +64,7 @@ void TfrmAppSwitcher::FormCreate(ui::Component&) {
   // An edge surface, not a place to type: a press on the strip leaves the
   // activation, and so the keyboard, with the window that had it, and the
   // system never hands the strip the activation when that window goes.
-  overlay::make_overlay(*this, kAlpha, plat::HWND_TOPMOST, plat::WS_EX_NOACTIVATE);
+  ui::overlay::make_overlay(*this, kAlpha, plat::HWND_TOPMOST, plat::WS_EX_NOACTIVATE);
 }
 
 void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {
