@@ -1,7 +1,7 @@
 #include "forms/appPicture/appPicture.h"
 
 #include "ui/overlay.h"
-#include "platform/DwmApi/DwmApi.h"
+#include "compositor/DwmApi.h"
 #include "platform/owners.h"
 #include "platform/platform.h"
 #include "platform/system_folder.h"
@@ -32,6 +32,11 @@ Fn lookup(const plat::Module& library, const char* name) {
 }  // namespace
 
 TfrmAppPicture::TfrmAppPicture(ui::Application& app) : ui::Form(app) {
+  // The unit's state starts as a fresh process has it, for the form made
+  // once per run.
+  appPicture::ThumbnailId = 0;
+  appPicture::ThumbnailShown = false;
+  appPicture::WindowHandles.clear();
   handler("FormCreate", &TfrmAppPicture::FormCreate);
   handler("FormDestroy", &TfrmAppPicture::FormDestroy);
   handler("btnListAppsClick", &TfrmAppPicture::btnListAppsClick);

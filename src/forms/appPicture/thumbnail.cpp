@@ -2,7 +2,7 @@
 #include <charconv>
 
 #include "forms/appPicture/appPicture.h"
-#include "platform/DwmApi/DwmApi.h"
+#include "compositor/DwmApi.h"
 #include "platform/owners.h"
 #include "platform/platform.h"
 #include "ui/dialogs.h"

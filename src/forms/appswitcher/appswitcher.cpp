@@ -46,6 +46,8 @@ int physical_key(ui::MouseButton button) {
 }  // namespace
 
 TfrmAppSwitcher::TfrmAppSwitcher(ui::Application& app) : ui::Form(app) {
+  // No drag is under way for the form made once per run, as in a fresh process.
+  appswitcher::SwitcherDragging = false;
   handler("FormCreate", &TfrmAppSwitcher::FormCreate);
   handler("tmrAppSwithcerTimer", &TfrmAppSwitcher::tmrAppSwithcerTimer);
   handler("FormMouseDown", &TfrmAppSwitcher::FormMouseDown);
