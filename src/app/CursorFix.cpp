@@ -1,5 +1,6 @@
 #include "app/CursorFix.h"
 
+#include "platform/owners.h"
 #include "platform/platform.h"
 #include "ui/control.h"
 #include "ui/screen.h"
@@ -7,9 +8,8 @@
 namespace CursorFix {
 
 void replace_hand_cursor(ui::Screen& screen) {
-  plat::HCURSOR replaced = screen.cursor(ui::crHandPoint);
-  screen.set_cursor(ui::crHandPoint, plat::os().LoadCursorA(0, plat::IDC_HAND));
-  plat::os().DestroyCursor(replaced);
+  // The toolkit's cursor is destroyed as `replaced` goes, here.
+  plat::Cursor replaced = screen.replace_cursor(ui::crHandPoint, plat::os().LoadCursorA(0, plat::IDC_HAND));
 }
 
 }  // namespace CursorFix

@@ -3,6 +3,7 @@
 #include "app/CursorFix.h"
 #include "app/form_registry.h"
 #include "app/session.h"
+#include "compositor/DwmApi.h"
 #include "platform/platform.h"
 #include "ui/application.h"
 
@@ -21,8 +22,9 @@ int run() {
   // compositor library, GDI+, and OLE last.
   OleSession ole;
   GdiplusSession gdiplus;
-  CompositorSession compositor;
+  DwmApi::CompositorAccess compositor;
   ui::Application application;
+  application.set_cloaked_test([&compositor](plat::HWND w) { return compositor.IsWindowCloaked(w); });
   CursorFix::replace_hand_cursor(application.screen());
   // Another instance's icon bar: end quietly, touching nothing of it.
   if (plat::os().FindWindowA(kInstanceClass, nullptr)) return 0;

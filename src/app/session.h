@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-#include "platform/DwmApi/DwmApi.h"
 #include "platform/platform.h"
 
 namespace app {
@@ -39,16 +38,6 @@ class GdiplusSession {
 
  private:
   std::uintptr_t token_;
-};
-
-// The compositor library, loaded by the DwmApi module on first need and
-// freed when this owner goes.
-class CompositorSession {
- public:
-  CompositorSession() = default;
-  ~CompositorSession() { DwmApi::finalize(); }
-  CompositorSession(const CompositorSession&) = delete;
-  CompositorSession& operator=(const CompositorSession&) = delete;
 };
 
 }  // namespace app

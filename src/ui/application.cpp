@@ -20,27 +20,25 @@ Application::Application() {
   int cx = os().GetSystemMetrics(plat::SM_CXSCREEN) / 2;
   int cy = os().GetSystemMetrics(plat::SM_CYSCREEN) / 2;
   params.bounds = {cx, cy, cx, cy};
-  handle_ = os().create_window(params, this);
-  timers_.attach(handle_);
+  window_.reset(os().create_window(params, this));
+  timers_.attach(window_.get());
 }
 
-Application::~Application() {
-  destroy_forms();
-  timers_.stop_all();
-  if (handle_) os().DestroyWindow(handle_);
-}
+// The timers, then the window, go with their owners (declared last).
+Application::~Application() { destroy_forms(); }
 
 void Application::set_title(std::string_view title) {
   title_ = std::string(title);
-  os().SetWindowTextA(handle_, title_.c_str());
+  os().SetWindowTextA(handle(), title_.c_str());
 }
 
 void Application::adopt(std::unique_ptr<Form> owned) {
   Form& form = *owned;
   forms_.push_back(std::move(owned));
   if (!main_form_) main_form_ = &form;
-  form.created();
 }
+
+void Application::form_freed(Form& form, std::function<void()> forget) { form.forget_reference_ = std::move(forget); }
 
 std::vector<Form*> Application::forms() const {
   std::vector<Form*> out;
@@ -73,7 +71,7 @@ void Application::process_messages() {
 }
 
 void Application::release_form(Form* form) {
-  os().PostMessageA(handle_, kRelease, reinterpret_cast<std::uintptr_t>(form));
+  os().PostMessageA(handle(), kRelease, reinterpret_cast<std::uintptr_t>(form));
 }
 
 void Application::destroy_forms() {
@@ -106,17 +104,17 @@ void Application::on_activate_app(bool active) {
   // band, and stay out until it closes, whoever is active meanwhile.
   if (active) {
     if (!modal_box_open()) restore_topmosts();
-    os().PostMessageA(handle_, kActivate, 0);
+    os().PostMessageA(handle(), kActivate, 0);
   } else {
     if (!modal_box_open()) normalize_topmosts(Band::AllButMain);
-    os().PostMessageA(handle_, kDeactivate, 0);
+    os().PostMessageA(handle(), kDeactivate, 0);
   }
 }
 
 void Application::on_activate_window(bool active) {
   // Handed on from a posted message: activating another window inside
   // this notification would start a second activation within the first.
-  if (active) os().PostMessageA(handle_, kPassActivation, 0);
+  if (active) os().PostMessageA(handle(), kPassActivation, 0);
 }
 
 bool Application::starting() const { return !main_form_ || !os().IsWindowVisible(main_form_->handle()); }
@@ -130,7 +128,7 @@ void Application::on_posted(plat::UINT msg, std::uintptr_t param) {
       if (on_activate) guard([&] { on_activate(*this); });
       break;
     case kPassActivation:
-      if (!modal_box_open() && !starting() && os().GetForegroundWindow() == handle_) pass_activation_on();
+      if (!modal_box_open() && !starting() && os().GetForegroundWindow() == handle()) pass_activation_on();
       break;
     case kRelease: {
       auto* target = reinterpret_cast<Form*>(param);

@@ -12,8 +12,11 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/owners.h"
 #include "platform/platform.h"
+#include "ui/error.h"
 #include "ui/events.h"
+#include "ui/form_factory.h"
 #include "ui/screen.h"
 #include "ui/timer_groups.h"
 
@@ -29,29 +32,33 @@ class Application : private plat::WindowSink {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  plat::HWND handle() const { return handle_; }
+  plat::HWND handle() const { return window_.get(); }
   const std::string& title() const { return title_; }
   void set_title(std::string_view title);
   Screen& screen() { return screen_; }
   Form* main_form() const { return main_form_; }
 
-  // Constructs a form owned by the application, stores it in its global
-  // reference, then runs its creation event. The first form made becomes
-  // the main form.
+  // Makes a form owned by the application (make_form), stores it in its
+  // global reference, then runs its creation event. The first form made
+  // becomes the main form. The reference is cleared when the form is
+  // freed, so a later program on the same thread starts as a fresh one.
+  // A form that could not be made raises its error here, before any of it
+  // is adopted.
   template <class T>
   T& create_form(T*& reference) {
-    auto owned = std::make_unique<T>(*this);
-    T& form = *owned;
+    T& form = adopt_made(make_form<T>(*this));
     reference = &form;
-    adopt(std::move(owned));
+    form_freed(form, [&reference, &form] {
+      if (reference == &form) reference = nullptr;
+    });
+    form.created();
     return form;
   }
   // A form without a global reference (made per use, freed on close).
   template <class T>
   T& create_owned_form() {
-    auto owned = std::make_unique<T>(*this);
-    T& form = *owned;
-    adopt(std::move(owned));
+    T& form = adopt_made(make_form<T>(*this));
+    form.created();
     return form;
   }
   std::vector<Form*> forms() const;
@@ -87,6 +94,11 @@ class Application : private plat::WindowSink {
   int message_box(std::string_view text, const char* caption, plat::UINT type);
   bool modal_box_open() const { return modal_depth_ > 0; }
 
+  // Whether the compositor keeps a window off the screen although it counts
+  // as visible; the program's run answers it, as the toolkit does not reach
+  // the compositor. Without one no window is taken for cloaked.
+  void set_cloaked_test(std::function<bool(plat::HWND)> test) { is_cloaked_ = std::move(test); }
+
   // The user pressed a button or typed on a form: it is the form the
   // activation goes back to when the application window is handed it.
   void form_used(Form& form);
@@ -108,7 +120,17 @@ class Application : private plat::WindowSink {
  private:
   enum class Band { AllButMain, All };
 
+  template <class T>
+  T& adopt_made(MadeForm<T> made) {
+    if (!made) throw Error(made.error());
+    T& form = **made;
+    adopt(std::move(*made));
+    return form;
+  }
   void adopt(std::unique_ptr<Form> form);
+  static void form_freed(Form& form, std::function<void()> forget);
+  // Another program's window a person would take for the one to go back to.
+  bool is_handed_activation(plat::HWND w) const;
   void forget(Form* form);
   void normalize_topmosts(Band which);
   void restore_topmosts();
@@ -129,13 +151,11 @@ class Application : private plat::WindowSink {
   void on_posted(plat::UINT msg, std::uintptr_t param) override;
 
   Screen screen_;
-  plat::HWND handle_ = 0;
   std::string title_;
   Form* main_form_ = nullptr;
   bool terminated_ = false;
   bool quit_received_ = false;
   std::vector<std::unique_ptr<Form>> forms_;
-  TimerGroups timers_;
   std::vector<plat::HWND> lowered_topmosts_;
   // The topmost band, ours and other programs' windows, in z-order as it
   // stood before the first of them was lowered: where they go back to.
@@ -143,6 +163,12 @@ class Application : private plat::WindowSink {
   // Forms in the order the user last used them, the latest first.
   std::vector<Form*> recent_forms_;
   int modal_depth_ = 0;
+  std::function<bool(plat::HWND)> is_cloaked_;
+  // Last, so that they go first: the timers are killed while their window
+  // exists, and the window is destroyed while everything its notifications
+  // read is still there.
+  plat::Window window_;
+  TimerGroups timers_;
 };
 
 }  // namespace ui

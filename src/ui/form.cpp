@@ -15,9 +15,13 @@ using plat::os;
 
 Form::Form(Application& app) : Control("", nullptr, nullptr), app_(app) { visible_ = false; }
 
+// The derived form's part is gone by now, or never finished its
+// constructor: none of its handlers may run, so the window goes without the
+// destroy event, which Application::destroy raised for a form it made.
 Form::~Form() {
-  destroy();
+  close_window();
   destroy_components();
+  if (forget_reference_) forget_reference_();
 }
 
 void Form::load_design(std::string_view resource_name) {
@@ -27,7 +31,7 @@ void Form::load_design(std::string_view resource_name) {
   dpi_ = os().screen_dpi();
   DesignLoader(*this, resource_name).apply();
   create_window();
-  const int shown_at = static_cast<int>(os().GetDpiForWindow(handle_));
+  const int shown_at = static_cast<int>(os().GetDpiForWindow(handle()));
   if (shown_at > 0 && shown_at != dpi_) apply_dpi(shown_at);
   for (const auto& c : components()) {
     if (auto* control = dynamic_cast<Control*>(c.get())) control->window_created();
@@ -94,17 +98,17 @@ void Form::create_window() {
   params.bounds = {left_, top_, left_ + width_, top_ + height_};
   params.owner = app_.handle();
   create_params(params);
-  handle_ = os().create_window(params, this);
-  if (!handle_) throw Error(cat("Cannot create the window of ", name()));
+  window_.reset(os().create_window(params, this));
+  if (!window_) throw Error(cat("Cannot create the window of ", name()));
 }
 
 void Form::apply_window_style() {
-  if (!handle_) return;
-  auto current = static_cast<plat::DWORD>(os().GetWindowLongA(handle_, plat::GWL_STYLE));
+  if (!handle()) return;
+  auto current = static_cast<plat::DWORD>(os().GetWindowLongA(handle(), plat::GWL_STYLE));
   plat::DWORD style = window_style() | (current & (plat::WS_VISIBLE | plat::WS_DISABLED));
-  os().SetWindowLongA(handle_, plat::GWL_STYLE, static_cast<plat::LONG>(style));
+  os().SetWindowLongA(handle(), plat::GWL_STYLE, static_cast<plat::LONG>(style));
   // The outer size stays; the client area grows into the frame.
-  os().SetWindowPos(handle_, 0, 0, 0, 0, 0,
+  os().SetWindowPos(handle(), 0, 0, 0, 0, 0,
                     plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOZORDER | plat::SWP_NOACTIVATE |
                         plat::SWP_FRAMECHANGED);
   realign();
@@ -123,15 +127,15 @@ void Form::set_border_icons(bool has_icons) {
 
 void Form::set_form_style(FormStyle style) {
   form_style_ = style;
-  if (handle_ && style == FormStyle::StayOnTop) {
-    os().SetWindowPos(handle_, plat::HWND_TOPMOST, 0, 0, 0, 0,
+  if (handle() && style == FormStyle::StayOnTop) {
+    os().SetWindowPos(handle(), plat::HWND_TOPMOST, 0, 0, 0, 0,
                       plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOACTIVATE);
   }
 }
 
 void Form::set_caption(std::string_view text) {
   caption_ = std::string(text);
-  if (handle_) os().SetWindowTextA(handle_, caption_.c_str());
+  if (handle()) os().SetWindowTextA(handle(), caption_.c_str());
 }
 
 void Form::set_bounds(int left, int top, int width, int height) {
@@ -139,30 +143,30 @@ void Form::set_bounds(int left, int top, int width, int height) {
   // Timers put some forms back in place on every tick; an unchanged place
   // is not worth a trip to the window system (a server round trip and an
   // X request under Wine, 80 times a second for the left-edge strip).
-  if (!resized && left == left_ && top == top_ && handle_) return;
+  if (!resized && left == left_ && top == top_ && handle()) return;
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
-  if (handle_ && !syncing_bounds_) {
+  if (handle() && !syncing_bounds_) {
     syncing_bounds_ = true;
-    os().SetWindowPos(handle_, 0, left, top, width, height, plat::SWP_NOZORDER | plat::SWP_NOACTIVATE);
+    os().SetWindowPos(handle(), 0, left, top, width, height, plat::SWP_NOZORDER | plat::SWP_NOACTIVATE);
     syncing_bounds_ = false;
   }
   if (resized) realign();
 }
 
 int Form::client_width() const {
-  if (!handle_) return width_;
+  if (!handle()) return width_;
   plat::RECT r{};
-  os().GetClientRect(handle_, &r);
+  os().GetClientRect(handle(), &r);
   return r.right - r.left;
 }
 
 int Form::client_height() const {
-  if (!handle_) return height_;
+  if (!handle()) return height_;
   plat::RECT r{};
-  os().GetClientRect(handle_, &r);
+  os().GetClientRect(handle(), &r);
   return r.bottom - r.top;
 }
 
@@ -179,7 +183,7 @@ void Form::centre_on_screen() {
 }
 
 void Form::set_visible(bool v) {
-  if (!handle_) {
+  if (!handle()) {
     visible_ = v;
     return;
   }
@@ -189,12 +193,12 @@ void Form::set_visible(bool v) {
       if (position_ == FormPosition::ScreenCenter) centre_on_screen();
       if (on_show) app_.guard([&] { on_show(*this); });
       if (destroyed_ || !visible_) return;
-      os().ShowWindow(handle_, plat::SW_SHOW);
+      os().ShowWindow(handle(), plat::SW_SHOW);
     }
     bring_to_front();
   } else if (visible_) {
     visible_ = false;
-    os().ShowWindow(handle_, plat::SW_HIDE);
+    os().ShowWindow(handle(), plat::SW_HIDE);
   }
 }
 
@@ -202,8 +206,8 @@ void Form::set_visible(bool v) {
 // comes back to the front after a switch, and the window switched to
 // keeps the keyboard.
 void Form::bring_to_front() {
-  if (handle_) {
-    os().SetWindowPos(handle_, plat::HWND_TOP, 0, 0, 0, 0, plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOACTIVATE);
+  if (handle()) {
+    os().SetWindowPos(handle(), plat::HWND_TOP, 0, 0, 0, 0, plat::SWP_NOMOVE | plat::SWP_NOSIZE | plat::SWP_NOACTIVATE);
   }
 }
 
@@ -223,11 +227,11 @@ void Form::close() {
 void Form::release() { app_.release_form(this); }
 
 void Form::invalidate() {
-  if (handle_) os().InvalidateRect(handle_, nullptr);
+  if (handle()) os().InvalidateRect(handle(), nullptr);
 }
 
 void Form::invalidate_rect(const plat::RECT& part) {
-  if (handle_) os().InvalidateRect(handle_, &part);
+  if (handle()) os().InvalidateRect(handle(), &part);
 }
 
 void Form::created() {
@@ -239,14 +243,17 @@ void Form::destroy() {
   if (destroyed_) return;
   destroyed_ = true;
   if (on_destroy) app_.guard([&] { on_destroy(*this); });
-  if (handle_) {
-    for (const auto& c : components()) {
-      if (auto* control = dynamic_cast<Control*>(c.get())) control->window_destroying();
-    }
-    plat::HWND h = handle_;
-    handle_ = 0;
-    os().DestroyWindow(h);
+  close_window();
+}
+
+// Controls with windows of their own let go of them while the form's
+// window still exists; the owner hands out 0 while the window goes.
+void Form::close_window() {
+  if (!window_) return;
+  for (const auto& c : components()) {
+    if (auto* control = dynamic_cast<Control*>(c.get())) control->window_destroying();
   }
+  window_.reset();
 }
 
 void Form::throw_missing_component(std::string_view name) const {
@@ -269,7 +276,7 @@ void Form::on_mouse_down(plat::MouseButton button, unsigned shift, int x, int y)
   app_.form_used(*this);
   Control* target = control_at(x, y);
   if (button == plat::MouseButton::Left) {
-    os().SetCapture(handle_);
+    os().SetCapture(handle());
     mouse_target_ = target;
     pressed_control_ = target;
   }
@@ -283,7 +290,7 @@ void Form::on_mouse_up(plat::MouseButton button, unsigned shift, int x, int y) {
   if (button == plat::MouseButton::Left) {
     mouse_target_ = nullptr;
     pressed_control_ = nullptr;
-    if (os().GetCapture() == handle_) os().ReleaseCapture();
+    if (os().GetCapture() == handle()) os().ReleaseCapture();
   }
   plat::POINT o = target->origin_in_form();
   int lx = x - o.x, ly = y - o.y;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/owners.h"
 #include "platform/platform.h"
 #include "ui/control.h"
 
@@ -21,13 +22,14 @@ enum class FormPosition { Designed, ScreenCenter };
 
 class Form : public Control, private plat::WindowSink {
   friend class DesignLoader;
+  friend class Application;
 
  public:
   explicit Form(Application& app);
   ~Form() override;
 
   Application& application() const { return app_; }
-  plat::HWND handle() const { return handle_; }
+  plat::HWND handle() const { return window_.get(); }
 
   // Form-level visibility: showing makes visible and brings to the front
   // (running the show event first when it was hidden); hiding hides.
@@ -106,6 +108,7 @@ class Form : public Control, private plat::WindowSink {
 
  private:
   void create_window();
+  void close_window();
   plat::DWORD window_style() const { return window_style(border_style_); }
   plat::DWORD window_style(BorderStyle border) const;
   void apply_window_style();
@@ -143,7 +146,7 @@ class Form : public Control, private plat::WindowSink {
 
  private:
   Application& app_;
-  plat::HWND handle_ = 0;
+  plat::Window window_;
   std::string caption_;
   BorderStyle border_style_ = BorderStyle::Sizeable;
   bool border_icons_ = true;
@@ -161,6 +164,8 @@ class Form : public Control, private plat::WindowSink {
   Control* mouse_target_ = nullptr;   // the control a left press went to
   Control* pressed_control_ = nullptr;
   std::map<std::string, Handler, std::less<>> handlers_;
+  // Clears the global reference the form was made for (Application::create_form).
+  std::function<void()> forget_reference_;
 };
 
 }  // namespace ui

@@ -1,18 +1,12 @@
 #include "ui/screen.h"
 
+#include <utility>
+
 #include "ui/control.h"
 
 namespace ui {
 
-Screen::Screen() {
-  own_hand_ = plat::os().create_toolkit_hand_cursor();
-  cursors_[crHandPoint] = own_hand_;
-}
-
-Screen::~Screen() {
-  auto it = cursors_.find(crHandPoint);
-  if (it != cursors_.end() && it->second == own_hand_ && own_hand_) plat::os().DestroyCursor(own_hand_);
-}
+Screen::Screen() : own_hand_(plat::os().create_toolkit_hand_cursor()) { cursors_[crHandPoint] = own_hand_.get(); }
 
 int Screen::width() const { return plat::os().GetSystemMetrics(plat::SM_CXSCREEN); }
 int Screen::height() const { return plat::os().GetSystemMetrics(plat::SM_CYSCREEN); }
@@ -22,6 +16,10 @@ plat::HCURSOR Screen::cursor(int id) const {
   return it == cursors_.end() ? 0 : it->second;
 }
 
-void Screen::set_cursor(int id, plat::HCURSOR handle) { cursors_[id] = handle; }
+plat::Cursor Screen::replace_cursor(int id, plat::HCURSOR handle) {
+  const plat::HCURSOR previous = std::exchange(cursors_[id], handle);
+  if (previous && previous == own_hand_.get()) return std::move(own_hand_);
+  return plat::Cursor(previous);
+}
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "platform/owners.h"
 #include "platform/platform.h"
 
 namespace ui {
@@ -11,7 +12,6 @@ namespace ui {
 class Screen {
  public:
   Screen();
-  ~Screen();
   Screen(const Screen&) = delete;
   Screen& operator=(const Screen&) = delete;
 
@@ -19,12 +19,12 @@ class Screen {
   int height() const;
   // The handle for a cursor number; 0 leaves the window's class cursor.
   plat::HCURSOR cursor(int id) const;
-  // Replaces an entry; the previous handle is the caller's to destroy.
-  void set_cursor(int id, plat::HCURSOR handle);
+  // Replaces an entry and hands the caller the previous handle to destroy.
+  [[nodiscard]] plat::Cursor replace_cursor(int id, plat::HCURSOR handle);
 
  private:
   std::map<int, plat::HCURSOR> cursors_;
-  plat::HCURSOR own_hand_ = 0;  // destroyed at the end if still in the table
+  plat::Cursor own_hand_;  // held while it is in the table
 };
 
 }  // namespace ui

@@ -3,7 +3,7 @@
 // passed through untouched.
 #include <gtest/gtest.h>
 
-#include "platform/DwmApi/DwmApi.h"
+#include "compositor/DwmApi.h"
 #include "support/sim_app.h"
 
 namespace {
@@ -30,30 +30,34 @@ TEST_F(Compositor, WithoutTheLibraryEveryCallIsNotImplementedAndLoadingIsRetried
   sim.desktop.modules().remove("DWMAPI.DLL");
   plat::BOOL enabled = 7;
   plat::HTHUMBNAIL id = 9;
-  plat::DWM_THUMBNAIL_PROPERTIES props;
-  EXPECT_EQ(DwmApi::DwmIsCompositionEnabled(&enabled), plat::E_NOTIMPL);
-  EXPECT_EQ(DwmApi::DwmRegisterThumbnail(1, 2, &id), plat::E_NOTIMPL);
-  EXPECT_EQ(DwmApi::DwmUpdateThumbnailProperties(id, &props), plat::E_NOTIMPL);
-  EXPECT_EQ(DwmApi::DwmUnregisterThumbnail(id), plat::E_NOTIMPL);
-  EXPECT_FALSE(DwmApi::IsCompositionActive());
+  {
+    DwmApi::CompositorAccess run;
+    plat::DWM_THUMBNAIL_PROPERTIES props;
+    EXPECT_EQ(DwmApi::DwmIsCompositionEnabled(&enabled), plat::E_NOTIMPL);
+    EXPECT_EQ(DwmApi::DwmRegisterThumbnail(1, 2, &id), plat::E_NOTIMPL);
+    EXPECT_EQ(DwmApi::DwmUpdateThumbnailProperties(id, &props), plat::E_NOTIMPL);
+    EXPECT_EQ(DwmApi::DwmUnregisterThumbnail(id), plat::E_NOTIMPL);
+    EXPECT_FALSE(DwmApi::IsCompositionActive());
+  }
   EXPECT_EQ(enabled, 7) << "no out-argument is written";
   EXPECT_EQ(id, 9u);
   EXPECT_EQ(count(log(), "LoadLibraryA C:\\Windows\\system32\\dwmapi.dll"), 5u);
-  DwmApi::finalize();
   EXPECT_EQ(count(log(), "FreeLibrary"), 0u);
 }
 
 TEST_F(Compositor, AMissingEntryIsLookedUpAgainOnEveryCallWhileTheOthersWork) {
   sim.desktop.modules().remove_entry("DWMAPI.DLL", "DwmRegisterThumbnail");
-  plat::HTHUMBNAIL id = 0;
-  EXPECT_EQ(DwmApi::DwmRegisterThumbnail(1, 2, &id), plat::E_NOTIMPL);
-  EXPECT_EQ(DwmApi::DwmRegisterThumbnail(1, 2, &id), plat::E_NOTIMPL);
-  EXPECT_TRUE(DwmApi::IsCompositionActive());
-  EXPECT_TRUE(DwmApi::IsCompositionActive());
-  EXPECT_EQ(count(log(), "GetProcAddress DWMAPI.DLL DwmRegisterThumbnail"), 2u);
-  EXPECT_EQ(count(log(), "GetProcAddress DWMAPI.DLL DwmIsCompositionEnabled"), 1u);
-  EXPECT_EQ(count(log(), "LoadLibraryA"), 1u) << "the library stays loaded";
-  DwmApi::finalize();
+  {
+    DwmApi::CompositorAccess run;
+    plat::HTHUMBNAIL id = 0;
+    EXPECT_EQ(DwmApi::DwmRegisterThumbnail(1, 2, &id), plat::E_NOTIMPL);
+    EXPECT_EQ(DwmApi::DwmRegisterThumbnail(1, 2, &id), plat::E_NOTIMPL);
+    EXPECT_TRUE(DwmApi::IsCompositionActive());
+    EXPECT_TRUE(DwmApi::IsCompositionActive());
+    EXPECT_EQ(count(log(), "GetProcAddress DWMAPI.DLL DwmRegisterThumbnail"), 2u);
+    EXPECT_EQ(count(log(), "GetProcAddress DWMAPI.DLL DwmIsCompositionEnabled"), 1u);
+    EXPECT_EQ(count(log(), "LoadLibraryA"), 1u) << "the library stays loaded";
+  }
   EXPECT_EQ(count(log(), "FreeLibrary DWMAPI.DLL"), 1u);
 }
 
@@ -70,13 +74,12 @@ TEST_F(Compositor, TheLibraryIsLoadedByItsFullPathInTheSystemFolderOnly) {
       {"", {}, false},
   };
   for (const Row& row : rows) {
-    DwmApi::finalize();
+    DwmApi::CompositorAccess run;  // nothing loaded yet
     sim.desktop.log().clear();
     sim.desktop.set_system_folder(row.folder);
     EXPECT_EQ(DwmApi::IsCompositionActive(), row.active) << row.folder;
     EXPECT_EQ(sim.desktop.log().of({"LoadLibraryA"}), row.loads) << row.folder;
   }
-  DwmApi::finalize();
 }
 
 TEST_F(Compositor, CompositionIsActiveOnlyOnExactlySuccessWithTheFlagSet) {

@@ -5,7 +5,7 @@
 
 #include "app/run.h"
 #include "forms/menu/menu.h"
-#include "platform/DwmApi/DwmApi.h"
+#include "compositor/DwmApi.h"
 #include "platform/sim/event_log.h"
 #include "support/sim_app.h"
 

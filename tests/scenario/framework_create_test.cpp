@@ -109,8 +109,7 @@ TEST_F(FrameWork, CreationStepsInTheirOrder) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    support::reset_program_state();
-    sim.app = std::make_unique<ui::Application>();
+    sim.restart();
     sim.desktop.log().clear();
     create(row.screen);
     const auto actual = sim.desktop.log().of({"SetWindowLongA", "SetWindowPos", "SetLayeredWindowAttributes",
@@ -133,8 +132,7 @@ TEST_F(FrameWork, StateAfterCreation) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    support::reset_program_state();
-    sim.app = std::make_unique<ui::Application>();
+    sim.restart();
     create(row.screen);
     const plat::HWND h = frmFrameWork->handle();
     const sim::Window& w = sim.desktop.window(h);

@@ -149,8 +149,7 @@ TEST_F(FrameWork, LocationBarFollowsThePointerTickByTick) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    support::reset_program_state();
-    sim.app = std::make_unique<ui::Application>();
+    sim.restart();
     sim.desktop.set_work_area(row.screen.work_area.value_or(plat::RECT{0, 0, row.screen.width, row.screen.height}));
     create(row.screen);
     for (const Step& s : row.steps) {

@@ -167,6 +167,13 @@ TEST(Activation, AfterAnyFormGoesItIsNeverLeftOnTheApplicationWindow) {
     frmMenu->About1->click();
     p.d().advance(6000);
   };
+  // A window the compositor cloaks (on another virtual desktop) counts as
+  // visible and stands in front of the editor, but nobody can see it.
+  auto about_past_a_cloaked_window = [about_unused](Program& p) {
+    p.sim.compositor->cloaked = {p.d().add_foreign_window({.class_name = "Elsewhere", .title = "Elsewhere"})};
+    p.d().SetForegroundWindow(frmMenu->handle());
+    about_unused(p);
+  };
   auto unlock = [](Program& p) {
     p.d().move_pointer(500, 700);
     p.d().schedule_move(p.d().now() + 60, 500, 300);
@@ -180,6 +187,8 @@ TEST(Activation, AfterAnyFormGoesItIsNeverLeftOnTheApplicationWindow) {
       {"About from the bar's menu: back to the bar", false, about_from_the_bar, "frmMenu"},
       {"About with no form used: another program", true, about_unused, "Editor"},
       {"About with no form used and no other program: our front form", false, about_unused, "frmMenu"},
+      {"About with no form used: past a cloaked window to another program", true, about_past_a_cloaked_window,
+       "Editor"},
       {"the unlock with another program open", true, unlock, "Editor"},
       {"the unlock alone on the desktop", false, unlock, "frmMenu"},
   };

@@ -82,7 +82,6 @@ TEST(Scale, EveryScreenIsItsDesignAndItsComputedPlacesGrownByOneScale) {
   };
   for (const Layout& row : rows) {
     SCOPED_TRACE("dpi " + std::to_string(row.dpi));
-    support::reset_program_state();
     Desk d(row.dpi);
     EXPECT_EQ(rect(*frmMenu), row.bar);
     EXPECT_EQ(rect(*frmMenu->imgSearch), row.search);
@@ -101,7 +100,6 @@ TEST(Scale, EveryScreenIsItsDesignAndItsComputedPlacesGrownByOneScale) {
               row.user_name);
 
   }
-  support::reset_program_state();
 }
 
 // The bar from hidden: the pointer on the last column brings it in step by
@@ -170,7 +168,6 @@ TEST(Scale, TheStripsStepsAndZoneGrowWithTheScale) {
   };
   for (const Strip& row : rows) {
     SCOPED_TRACE("dpi " + std::to_string(row.dpi));
-    support::reset_program_state();
     Desk d(row.dpi);
     sim::Desktop& desk = d.sim.desktop;
     sim::ForeignWindow editor;
@@ -192,13 +189,11 @@ TEST(Scale, TheStripsStepsAndZoneGrowWithTheScale) {
     EXPECT_EQ(frmAppSwitcher->left(), row.rest) << "the strip stayed beyond its zone";
 
   }
-  support::reset_program_state();
 }
 
 // The user sets another scale while the program runs: each screen is laid
 // out again at it, as if it had been made there.
 TEST(Scale, AScaleChangedWhileRunningLaysEveryScreenOutAgain) {
-  support::reset_program_state();
   std::vector<std::string> made_at_144;
   {
     Desk d(144);
@@ -206,7 +201,6 @@ TEST(Scale, AScaleChangedWhileRunningLaysEveryScreenOutAgain) {
                    rect(*frmLogon->lblTime), rect(*frmAppSwitcher), rect(*frmClock),
                    rect(*frmFrameWork->Panel1), rect(*frmWelcome->lblUserName)};
   }
-  support::reset_program_state();
   Desk d(96);
   d.sim.desktop.set_dpi(144);
   const std::vector<std::string> changed_to_144 = {
@@ -216,7 +210,6 @@ TEST(Scale, AScaleChangedWhileRunningLaysEveryScreenOutAgain) {
   EXPECT_EQ(changed_to_144, made_at_144);
   EXPECT_EQ(frmLogon->lblTime->font().height, -144);
   EXPECT_EQ(plat::os().GetDpiForWindow(frmMenu->handle()), 144u);
-  support::reset_program_state();
 }
 
 }  // namespace

@@ -254,9 +254,7 @@ TEST(StartupSequence, ALaterRunUsesTheCopyItFound) {
   ASSERT_EQ(s.desktop.files().file_bytes(kUser), kPicture);
 
   s.desktop.files().write_file(kTemp + "user.bmp", support::tiny_bitmap(20, 20));
-  s.app.reset();
-  support::reset_program_state();
-  s.app = std::make_unique<ui::Application>();
+  s.restart();
   s.create_all_forms();
   s.desktop.dialogs().clear_records();
   frmMenu->show();

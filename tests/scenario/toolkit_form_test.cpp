@@ -9,6 +9,7 @@
 #include "support/sim_app.h"
 #include "ui/error.h"
 #include "ui/form.h"
+#include "ui/form_factory.h"
 #include "ui/label.h"
 #include "ui/timer.h"
 
@@ -211,6 +212,59 @@ TEST_F(ToolkitForm, ADesignBindingAHandlerToTheWrongKindOfEventIsRefused) {
   std::string bad = std::string(kDesign) + "label lblOther\n  OnMouseDown tmrTickTimer\n";
   sim.desktop.resources().set("TESTFORM", std::vector<std::uint8_t>(bad.begin(), bad.end()));
   EXPECT_THROW(make(), ui::Error);
+}
+
+// A form whose constructor fails after its design bound the destroy event:
+// the factory gives the error, and no handler of the half-built form runs
+// while it goes (its part of the object is gone by then).
+class TfrmBroken : public ui::Form {
+ public:
+  explicit TfrmBroken(ui::Application& app) : ui::Form(app) {
+    handler("FormCreate", &TfrmBroken::FormCreate);
+    handler("FormDestroy", &TfrmBroken::FormDestroy);
+    load_design("BROKENFORM");
+    component<ui::Label>(missing);
+  }
+  void FormCreate(ui::Component&) { handled.push_back("FormCreate"); }
+  void FormDestroy(ui::Component&) { handled.push_back("FormDestroy"); }
+
+  static inline std::vector<std::string> handled;
+  static inline const char* missing = "lblGone";
+};
+TfrmBroken* frmBroken = nullptr;
+
+TEST_F(ToolkitForm, AFormThatCannotBeMadeGivesItsErrorAndRunsNoHandler) {
+  struct Row {
+    const char* what;
+    const char* design_tail;
+    std::string error;
+  } rows[] = {
+      {"a component missing once the window exists", "", "Form frmBroken has no component named lblGone"},
+      {"a design that does not load", "label lblOther\n  OnClick lblOtherClick\n",
+       "Design BROKENFORM, line 7: OnClick of lblOther names the handler lblOtherClick, which frmBroken does not "
+       "have"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const std::string design = std::string("form frmBroken TfrmBroken\n  width 100\n  height 50\n"
+                                           "  OnCreate FormCreate\n  OnDestroy FormDestroy\n") +
+                               row.design_tail;
+    sim.desktop.resources().set("BROKENFORM", std::vector<std::uint8_t>(design.begin(), design.end()));
+    TfrmBroken::handled.clear();
+    const ui::MadeForm<TfrmBroken> made = ui::make_form<TfrmBroken>(*sim.app);
+    ASSERT_FALSE(made.has_value());
+    EXPECT_EQ(made.error(), row.error);
+    try {
+      sim.app->create_form(frmBroken);
+      FAIL() << "the form was made";
+    } catch (const ui::Error& e) {
+      EXPECT_EQ(std::string(e.what()), row.error);
+    }
+    EXPECT_EQ(TfrmBroken::handled, std::vector<std::string>{});
+    EXPECT_EQ(frmBroken, nullptr);
+    EXPECT_TRUE(sim.app->forms().empty());
+    EXPECT_EQ(sim.desktop.find_by_name("frmBroken"), 0u) << "no window is left behind";
+  }
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 
 #include "forms/appPicture/appPicture.h"
-#include "platform/DwmApi/DwmApi.h"
+#include "compositor/DwmApi.h"
 #include "platform/sim/event_log.h"
 #include "support/sim_app.h"
 #include "ui/button.h"
@@ -118,7 +118,7 @@ TEST_F(WindowList, CloakedWindowsAreLeftOutWhereTheCompositorKnowsOfCloaking) {
   sim.compositor->cloaked = {cloaked};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
-    DwmApi::finalize();
+    DwmApi::CompositorAccess fresh;  // nothing loaded, nothing looked up yet
     sim.desktop.log().clear();
     row.arrange(sim);
     list();
@@ -129,7 +129,6 @@ TEST_F(WindowList, CloakedWindowsAreLeftOutWhereTheCompositorKnowsOfCloaking) {
       EXPECT_TRUE(sim.desktop.log().of({"LoadLibraryA"}).empty());
     }
   }
-  DwmApi::finalize();
 }
 
 // Windows 7 lets the user switch composition off and on while programs run;
@@ -150,7 +149,6 @@ TEST_F(WindowList, TheFrameIsExtendedAgainEachTimeCompositionComesBack) {
   EXPECT_EQ((std::array{sim.compositor->last_margins.cxLeftWidth, sim.compositor->last_margins.cxRightWidth,
                         sim.compositor->last_margins.cyTopHeight, sim.compositor->last_margins.cyBottomHeight}),
             (std::array{-1, -1, -1, -1}));
-  DwmApi::finalize();
 }
 
 TEST_F(WindowList, ThePreviewTellsTheCompositorTheDesignedRectangleOfTheWholeWindow) {
@@ -249,7 +247,6 @@ TEST_F(ListFormCreation, SaysWhenTheCompositorIsMissingOrOffAndIsAnOverlayAllThe
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
-    support::reset_program_state();
     sim.desktop.log().clear();
     row.arrange(sim);
     create();

@@ -3,15 +3,6 @@
 #include <filesystem>
 
 #include "app/form_registry.h"
-#include "forms/Logon/Logon.h"
-#include "forms/appPicture/appPicture.h"
-#include "forms/appswitcher/appswitcher.h"
-#include "forms/clock/clock.h"
-#include "forms/framework/framework.h"
-#include "forms/menu/menu.h"
-#include "forms/settings/settings.h"
-#include "forms/welcome/welcome.h"
-#include "platform/DwmApi/DwmApi.h"
 #include "ui/exe_folder.h"
 
 namespace support {
@@ -59,33 +50,27 @@ SimApp::SimApp(SimAppOptions options) {
     copy_source_file(desktop, "resources/menu/index.htm", exe_folder() + "menu\\index.htm");
   }
   if (options.compositor) compositor = std::make_unique<sim::Compositor>(desktop);
-  app = std::make_unique<ui::Application>();
+  app = make_application();
 }
 
 SimApp::~SimApp() {
   app.reset();
   compositor.reset();
-  reset_program_state();
+}
+
+std::unique_ptr<ui::Application> SimApp::make_application() {
+  auto made = std::make_unique<ui::Application>();
+  made->set_cloaked_test([this](plat::HWND w) { return compositor_access.IsWindowCloaked(w); });
+  return made;
+}
+
+void SimApp::restart() {
+  app.reset();
+  app = make_application();
 }
 
 std::string SimApp::exe_folder() const { return ui::folder_of(desktop.exe_path()); }
 
 void SimApp::create_all_forms() { app::create_forms(*app); }
-
-void reset_program_state() {
-  frmMenu = nullptr;
-  frmClock = nullptr;
-  frmAppSwitcher = nullptr;
-  frmAppPicture = nullptr;
-  frmLogon = nullptr;
-  frmFrameWork = nullptr;
-  frmSetting = nullptr;
-  frmWelcome = nullptr;
-  appPicture::WindowHandles.clear();
-  appPicture::ThumbnailShown = false;
-  appPicture::ThumbnailId = 0;
-  appswitcher::SwitcherDragging = false;
-  DwmApi::finalize();
-}
 
 }  // namespace support

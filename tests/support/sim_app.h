@@ -1,7 +1,7 @@
 // A simulated desktop with the program's application object on it, for
 // scenario tests: the desktop is installed as the platform, the program's
 // folder holds its pictures and start page as the distributable does, and
-// the form globals and module state are reset when the test ends.
+// the program owns its compositor access as the entry's run does.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "compositor/DwmApi.h"
 #include "platform/sim/compositor.h"
 #include "platform/sim/desktop.h"
 #include "ui/application.h"
@@ -34,17 +35,20 @@ class SimApp {
 
   sim::Desktop desktop;
   std::unique_ptr<sim::Compositor> compositor;  // none when options.compositor is false
+  DwmApi::CompositorAccess compositor_access;
   std::unique_ptr<ui::Application> app;
 
   // The program's folder, with its trailing separator.
   std::string exe_folder() const;
   // Creates the eight forms in registry order, as the entry does.
   void create_all_forms();
-};
+  // Ends the application and makes a fresh one, as a second start of the
+  // program on the same desktop would.
+  void restart();
 
-// Clears the form globals and the units' module state, so that the next
-// test starts as a fresh process does.
-void reset_program_state();
+ private:
+  std::unique_ptr<ui::Application> make_application();
+};
 
 // A valid 24-bit bottom-up Windows bitmap file of the given size.
 std::vector<std::uint8_t> tiny_bitmap(int width, int height, std::uint32_t rgb = 0x00808080);

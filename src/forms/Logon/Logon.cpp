@@ -5,7 +5,7 @@
 
 #include "ui/exe_folder.h"
 #include "forms/clock/clock_text.h"
-#include "forms/overlay/overlay.h"
+#include "ui/overlay.h"
 #include "forms/welcome/welcome.h"
 #include "ui/application.h"
 #include "ui/label.h"
@@ -66,7 +66,7 @@ void TfrmLogon::FormCreate(ui::Component&) {
   set_double_buffered(true);
   set_form_style(ui::FormStyle::StayOnTop);
 
-  overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
+  ui::overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
 
   // The picture takes the primary's bounds and keeps them once loaded, so
   // of a picture larger than the screen only the part they show is kept.

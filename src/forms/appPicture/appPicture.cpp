@@ -1,7 +1,8 @@
 #include "forms/appPicture/appPicture.h"
 
-#include "forms/overlay/overlay.h"
-#include "platform/DwmApi/DwmApi.h"
+#include "ui/overlay.h"
+#include "compositor/DwmApi.h"
+#include "platform/owners.h"
 #include "platform/platform.h"
 #include "platform/system_folder.h"
 #include "platform/text_length.h"
@@ -23,14 +24,19 @@ using ExtendFrameFn = plat::HRESULT(PLAT_WINAPI*)(plat::HWND, const plat::MARGIN
 constexpr std::size_t kTitleChars = 255;
 
 template <class Fn>
-Fn lookup(plat::HMODULE library, const char* name) {
+Fn lookup(const plat::Module& library, const char* name) {
   if (!library) return nullptr;
-  return reinterpret_cast<Fn>(plat::os().GetProcAddress(library, name));
+  return reinterpret_cast<Fn>(plat::os().GetProcAddress(library.get(), name));
 }
 
 }  // namespace
 
 TfrmAppPicture::TfrmAppPicture(ui::Application& app) : ui::Form(app) {
+  // The unit's state starts as a fresh process has it, for the form made
+  // once per run.
+  appPicture::ThumbnailId = 0;
+  appPicture::ThumbnailShown = false;
+  appPicture::WindowHandles.clear();
   handler("FormCreate", &TfrmAppPicture::FormCreate);
   handler("FormDestroy", &TfrmAppPicture::FormDestroy);
   handler("btnListAppsClick", &TfrmAppPicture::btnListAppsClick);
@@ -59,8 +65,9 @@ void TfrmAppPicture::FormCreate(ui::Component&) {
   set_double_buffered(true);
 
   if (appPicture::IsDwmLibraryPresent()) {
+    // Freed when this block ends, once the box below has been answered.
     const std::string path = plat::system_file("dwmapi.dll");
-    plat::HMODULE library = path.empty() ? 0 : os.LoadLibraryA(path.c_str());
+    const plat::Module library(path.empty() ? 0 : os.LoadLibraryA(path.c_str()));
     plat::BOOL enabled = 0;
     if (auto is_enabled = lookup<IsCompositionEnabledFn>(library, "DwmIsCompositionEnabled")) {
       is_enabled(&enabled);
@@ -74,12 +81,11 @@ void TfrmAppPicture::FormCreate(ui::Component&) {
     } else {
       ui::show_message(application(), "Aero Disabled");
     }
-    os.FreeLibrary(library);
   } else {
     ui::show_message(application(), "DWM Api not present");
   }
 
-  overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
+  ui::overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
 }
 
 // DwmExtendFrameIntoClientArea must be called again after every change of

@@ -2,7 +2,8 @@
 #include <charconv>
 
 #include "forms/appPicture/appPicture.h"
-#include "platform/DwmApi/DwmApi.h"
+#include "compositor/DwmApi.h"
+#include "platform/owners.h"
 #include "platform/platform.h"
 #include "ui/dialogs.h"
 
@@ -23,11 +24,13 @@ constexpr plat::DWORD kThumbnailFlags = plat::DWM_TNP_RECTDESTINATION | plat::DW
 bool IsDwmLibraryPresent() {
   auto& os = plat::os();
   std::string root;
-  std::uintptr_t key = 0;
-  if (os.RegOpenKeyExA(plat::RegistryRoot::HKEY_LOCAL_MACHINE, kSystemKey, &key) == plat::ERROR_SUCCESS) {
-    if (os.RegQueryStringA(key, "SystemRoot", &root) != plat::ERROR_SUCCESS) root.clear();
-    os.RegCloseKey(key);
-  }
+  {
+    plat::RegistryKey key;
+    if (os.RegOpenKeyExA(plat::RegistryRoot::HKEY_LOCAL_MACHINE, kSystemKey, key.put()) == plat::ERROR_SUCCESS &&
+        os.RegQueryStringA(key.get(), "SystemRoot", &root) != plat::ERROR_SUCCESS) {
+      root.clear();
+    }
+  }  // closed before the file is looked at
   std::string path = root + "\\System32\\dwmapi.dll";
   plat::DWORD attributes = os.GetFileAttributesA(path.c_str());
   return attributes != plat::INVALID_FILE_ATTRIBUTES && !(attributes & plat::FILE_ATTRIBUTE_DIRECTORY);

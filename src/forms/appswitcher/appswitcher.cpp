@@ -2,7 +2,7 @@
 
 #include "forms/appPicture/appPicture.h"
 #include "forms/framework/framework.h"
-#include "forms/overlay/overlay.h"
+#include "ui/overlay.h"
 #include "platform/platform.h"
 #include "ui/application.h"
 #include "ui/button.h"
@@ -46,6 +46,8 @@ int physical_key(ui::MouseButton button) {
 }  // namespace
 
 TfrmAppSwitcher::TfrmAppSwitcher(ui::Application& app) : ui::Form(app) {
+  // No drag is under way for the form made once per run, as in a fresh process.
+  appswitcher::SwitcherDragging = false;
   handler("FormCreate", &TfrmAppSwitcher::FormCreate);
   handler("tmrAppSwithcerTimer", &TfrmAppSwitcher::tmrAppSwithcerTimer);
   handler("FormMouseDown", &TfrmAppSwitcher::FormMouseDown);
@@ -64,7 +66,7 @@ void TfrmAppSwitcher::FormCreate(ui::Component&) {
   // An edge surface, not a place to type: a press on the strip leaves the
   // activation, and so the keyboard, with the window that had it, and the
   // system never hands the strip the activation when that window goes.
-  overlay::make_overlay(*this, kAlpha, plat::HWND_TOPMOST, plat::WS_EX_NOACTIVATE);
+  ui::overlay::make_overlay(*this, kAlpha, plat::HWND_TOPMOST, plat::WS_EX_NOACTIVATE);
 }
 
 void TfrmAppSwitcher::tmrAppSwithcerTimer(ui::Component&) {

@@ -1,7 +1,7 @@
 #include "forms/clock/clock.h"
 
 #include "forms/clock/clock_text.h"
-#include "forms/overlay/overlay.h"
+#include "ui/overlay.h"
 
 TfrmClock* frmClock = nullptr;
 
@@ -25,7 +25,7 @@ void TfrmClock::FormCreate(ui::Component&) {
   // Layered and transparent together let every click through to the
   // window beneath; the tool-window style keeps the panel off the taskbar
   // and out of the window lists.
-  overlay::make_overlay(*this, 255, plat::HWND_TOPMOST, plat::WS_EX_TRANSPARENT);
+  ui::overlay::make_overlay(*this, 255, plat::HWND_TOPMOST, plat::WS_EX_TRANSPARENT);
 }
 
 // On the primary at the new scale; the bar puts it on its own monitor

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "forms/overlay/overlay.h"
+#include "ui/overlay.h"
 #include "platform/platform.h"
 #include "ui/application.h"
 #include "ui/label.h"
@@ -53,7 +53,7 @@ void TfrmFrameWork::FormCreate(ui::Component&) {
 
   place_location_bar();
 
-  overlay::make_overlay(*this, kOpaque, plat::HWND_TOP);
+  ui::overlay::make_overlay(*this, kOpaque, plat::HWND_TOP);
 }
 
 // The primary's work area, origin and size, wherever the taskbar is: with

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "forms/clock/clock.h"
-#include "forms/overlay/overlay.h"
+#include "ui/overlay.h"
 #include "ui/monitors.h"
 
 TfrmMenu* frmMenu = nullptr;
@@ -101,7 +101,7 @@ void TfrmMenu::FormCreate(ui::Component&) {
 
   // Layered (fully opaque) and a tool window, so it stays out of the task
   // switcher; always on top, placed without being moved or activated.
-  overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
+  ui::overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
 }
 
 void TfrmMenu::place_bar() {

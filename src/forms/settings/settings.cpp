@@ -1,6 +1,6 @@
 #include "forms/settings/settings.h"
 
-#include "forms/overlay/overlay.h"
+#include "ui/overlay.h"
 #include "platform/platform.h"
 
 TfrmSetting* frmSetting = nullptr;
@@ -22,7 +22,7 @@ TfrmSetting::TfrmSetting(ui::Application& app) : ui::Form(app) {
 void TfrmSetting::FormCreate(ui::Component&) {
   set_color(0x00000000);
   set_border_style(ui::BorderStyle::None);
-  overlay::make_overlay(*this, kAlpha, plat::HWND_TOPMOST);
+  ui::overlay::make_overlay(*this, kAlpha, plat::HWND_TOPMOST);
 }
 
 // OK and Cancel alike only put the dialog away; the fields keep what was

@@ -1,6 +1,6 @@
 #include "forms/welcome/welcome.h"
 
-#include "forms/overlay/overlay.h"
+#include "ui/overlay.h"
 #include "ui/label.h"
 #include "ui/picture.h"
 #include "ui/timer.h"
@@ -38,7 +38,7 @@ void TfrmWelcome::FormCreate(ui::Component&) {
   // the smaller of its picture and its copy stretched to the screen.
   imgBG->hold_visible_only();
 
-  overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
+  ui::overlay::make_overlay(*this, 255, plat::HWND_TOPMOST);
 
   place_greeting();
 

@@ -1,9 +1,9 @@
-#include "forms/overlay/overlay.h"
+#include "ui/overlay.h"
 
 #include "platform/platform.h"
 #include "ui/form.h"
 
-namespace overlay {
+namespace ui::overlay {
 
 void add_overlay_styles(ui::Form& form, plat::DWORD extra_ex_style) {
   auto& os = plat::os();
@@ -27,4 +27,4 @@ void make_overlay(ui::Form& form, std::uint8_t alpha, plat::HWND insert_after, p
   place_in_band(form, insert_after);
 }
 
-}  // namespace overlay
+}  // namespace ui::overlay

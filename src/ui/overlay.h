@@ -12,7 +12,7 @@ namespace ui {
 class Form;
 }
 
-namespace overlay {
+namespace ui::overlay {
 
 // Adds WS_EX_LAYERED | WS_EX_TOOLWINDOW (and any extra extended styles)
 // to the window's extended style.
@@ -26,4 +26,4 @@ void place_in_band(ui::Form& form, plat::HWND insert_after);
 // All three, in that order.
 void make_overlay(ui::Form& form, std::uint8_t alpha, plat::HWND insert_after, plat::DWORD extra_ex_style = 0);
 
-}  // namespace overlay
+}  // namespace ui::overlay
