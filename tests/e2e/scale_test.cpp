@@ -5,6 +5,7 @@
 // panel come in grown and wholly on the screen.
 #include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e/ocr.h"
@@ -40,7 +41,7 @@ class Scaled : public E2eTest {
   }
 
   // A length of the designs at the scale in force, as the program grows it.
-  int sc(int value) const { return (value * dpi_ + 48) / 96; }
+  int sc(int value) { return s().scaled(value); }
   int w() { return s().screen().width; }
   int h() { return s().screen().height; }
 
@@ -49,7 +50,6 @@ class Scaled : public E2eTest {
     auto set = s().use_dpi(scale.dpi);
     if (!set) return ::testing::AssertionFailure() << set.error();
     scaled_ = true;
-    dpi_ = scale.dpi;
     return ::testing::AssertionSuccess();
   }
 
@@ -57,7 +57,6 @@ class Scaled : public E2eTest {
   void bar_and_panel_come_in();
 
   bool scaled_ = false;
-  int dpi_ = 96;
 };
 
 // Read as a person reads it: the weekday, the date and the time on lines
@@ -78,23 +77,9 @@ void Scaled::lock_screen_stands_apart() {
     return lines.size() == 3;
   });
   ASSERT_TRUE(read) << "the lock screen's texts were not read as three lines: " << ::testing::PrintToString(lines)
-                    << "; " << s().record("scale-lock-" + std::to_string(dpi_)).string();
+                    << "; " << s().record("scale-lock-" + std::to_string(s().dpi())).string();
 
-  // Each line's box: the union of its words'.
-  std::vector<Rect> boxes(3, Rect{0, 0, 0, 0});
-  for (const OcrWord& word : words) {
-    if (word.line < 0 || word.line > 2) continue;
-    Rect& b = boxes[static_cast<std::size_t>(word.line)];
-    if (b.width == 0) {
-      b = word.box;
-    } else {
-      const int right = std::max(b.right(), word.box.right()), bottom = std::max(b.bottom(), word.box.bottom());
-      b.x = std::min(b.x, word.box.x);
-      b.y = std::min(b.y, word.box.y);
-      b.width = right - b.x;
-      b.height = bottom - b.y;
-    }
-  }
+  const std::vector<Rect> boxes = line_boxes(words);
   EXPECT_NE(lines[2].find(':'), std::string::npos) << "the last line is not the time: " << lines[2];
   EXPECT_LE(boxes[0].bottom(), boxes[1].y) << "the weekday runs into the date";
   EXPECT_LE(boxes[1].bottom(), boxes[2].y) << "the date runs into the time";
@@ -113,6 +98,12 @@ void Scaled::lock_screen_stands_apart() {
     EXPECT_GT(shot->fraction(lower, [](Rgb c) { return c.r > 160 && c.g > 160 && c.b > 160; }), 0.01)
         << "the icon at " << icon << " is not grown";
   }
+  // Between the squares nothing is drawn: grown pictures at the lefts of
+  // 100 % would overlap there.
+  for (const auto& [from, to] : {std::pair{168, 176}, std::pair{256, 272}}) {
+    const Rect gap{sc(from), h() - sc(80), sc(to) - sc(from), sc(80)};
+    EXPECT_EQ(shot->fraction(gap, near_white), 0.0) << "the icons run into each other at " << gap;
+  }
 }
 
 // The pointer on the last column: the bar comes in at its grown width,
@@ -121,13 +112,13 @@ void Scaled::lock_screen_stands_apart() {
 void Scaled::bar_and_panel_come_in() {
   s().input().move_to({w() / 2, h() / 3});
   ASSERT_TRUE(wait_until(5s, [&] {
-    auto bar = slatebar::form(s(), "frmMenu");
+    auto bar = slatebar::titled(s(), "frmMenu");
     return bar && bar->rect.x >= w();
   })) << "the bar did not go off-screen";
   s().input().move_to({w() - 1, h() / 3});
   const Rect bar_at{w() - sc(54), 0, sc(48), h()};
   auto bar = wait_until(5s, [&]() -> std::optional<WinWindow> {
-    auto b = slatebar::form(s(), "frmMenu");
+    auto b = slatebar::titled(s(), "frmMenu");
     return b && b->rect.x == bar_at.x ? b : std::nullopt;
   });
   ASSERT_TRUE(bar) << "the bar did not come in to " << bar_at;
@@ -141,7 +132,7 @@ void Scaled::bar_and_panel_come_in() {
     return true;
   });
   EXPECT_TRUE(in) << "the icons did not fly into their grown boxes; "
-                  << s().record("scale-bar-" + std::to_string(dpi_)).string();
+                  << s().record("scale-bar-" + std::to_string(s().dpi())).string();
 
   auto panel = wait_until(5s, [&]() -> std::optional<WinWindow> {
     auto p = slatebar::form(s(), "frmClock");
@@ -173,7 +164,7 @@ TEST_F(Scaled, AtEveryScaleTheLockScreenStandsApartAndTheBarAndPanelComeInGrownO
     })) << "no lock screen";
     lock_screen_stands_apart();
     auto open = slatebar::unlock(s());
-    ASSERT_TRUE(open) << open.error();
+    ASSERT_TRUE(open) << open.error() << "; " << s().record("scale-unlock-" + std::to_string(scale.dpi)).string();
     bar_and_panel_come_in();
     auto ended = s().end_wine();
     ASSERT_TRUE(ended) << ended.error();
