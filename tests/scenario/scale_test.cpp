@@ -152,7 +152,8 @@ TEST(Scale, TheBarSlidesInAndOutByStepsOfItsScale) {
 }
 
 // The strip comes in by steps of its scale and goes back once the pointer
-// is beyond its cancel zone.
+// is beyond its cancel zone; a drag released in that zone cancels, one
+// released a column beyond it switches.
 struct Strip {
   int dpi;
   std::vector<int> in;  // the strip's left after each edge tick
@@ -188,6 +189,52 @@ TEST(Scale, TheStripsStepsAndZoneGrowWithTheScale) {
     desk.advance(50);
     EXPECT_EQ(frmAppSwitcher->left(), row.rest) << "the strip stayed beyond its zone";
 
+    for (const int release_x : {row.zone, row.zone + 1}) {
+      const std::size_t before = desk.switches().size();
+      frmAppSwitcher->show();
+      frmAppSwitcher->set_left(0);
+      desk.move_pointer(5, 400);
+      desk.schedule_move(desk.now() + 100, release_x, 400);
+      desk.schedule_release(desk.now() + 200);
+      desk.press();
+      desk.advance(400);
+      EXPECT_EQ(desk.switches().size() - before, release_x > row.zone ? 1u : 0u)
+          << "a release at column " << release_x << " of a zone to " << row.zone;
+    }
+  }
+  support::reset_program_state();
+}
+
+// Pushed up by its threshold the lock screen springs back, by one pixel
+// more it slides away: the threshold grows with the scale, as the band the
+// press lands on does.
+TEST(Scale, TheLockScreensOpeningThresholdGrowsWithTheScale) {
+  struct Release {
+    int dpi;
+    int threshold;
+  };
+  const Release rows[] = {{96, 128}, {144, 192}, {192, 256}};
+  for (const Release& row : rows) {
+    SCOPED_TRACE("dpi " + std::to_string(row.dpi));
+    support::reset_program_state();
+    Desk d(row.dpi);
+    sim::Desktop& desk = d.sim.desktop;
+    frmLogon->show();
+    desk.advance(10);
+    const int band_top = frmLogon->lblDragArea->top();
+    for (const int pushed : {row.threshold, row.threshold + 1}) {
+      frmLogon->set_top(0);
+      frmLogon->tmrClose->set_enabled(false);
+      // Pressed on the band's top row, so the screen follows at once.
+      desk.move_pointer(500, band_top);
+      desk.advance(5);
+      const sim::Millis t0 = desk.now();
+      desk.press();
+      desk.schedule_move(t0 + 10, 500, band_top - pushed);
+      desk.schedule_release(t0 + 25);
+      desk.advance(45);
+      EXPECT_EQ(frmLogon->tmrClose->enabled(), pushed > row.threshold) << "pushed up by " << pushed;
+    }
   }
 }
 

@@ -233,7 +233,7 @@ void measure_floor(e2e::Session& s, const fs::path& floor_exe, bool idle) {
 // One screen size: its own display and prefix, the floor, then Slatebar.
 void measure_at(e2e::ScreenSize screen, const fs::path& floor_exe, bool idle) {
   note("screen " + size_key(screen));
-  auto session = e2e::Session::start({.group = "bench", .screen = screen});
+  auto session = e2e::Session::start({.group = "bench", .screen = screen, .second = {}});
   if (!session) fail(session.error());
   // One start thrown away, so that neither program's start time pays for
   // the prefix's first start of Wine's own services and a cold file cache.

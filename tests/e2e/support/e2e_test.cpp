@@ -37,10 +37,10 @@ class FailureRecorder : public ::testing::EmptyTestEventListener {
 
 }  // namespace
 
-Session* session(ScreenSize size) {
-  if (g_session && g_session->screen() == size) return g_session.get();
+Session* session(ScreenSize size, std::optional<SecondMonitor> second) {
+  if (g_session && g_session->screen() == size && g_session->second() == second) return g_session.get();
   g_session.reset();
-  auto started = Session::start({g_group, size});
+  auto started = Session::start({g_group, size, second});
   if (!started) {
     ADD_FAILURE() << "cannot start the end-to-end session: " << started.error();
     return nullptr;
@@ -73,6 +73,12 @@ void E2eTest::TearDown() {
 bool E2eTest::resize(ScreenSize size) {
   if (auto ended = session_->end_wine(); !ended) ADD_FAILURE() << ended.error();
   session_ = session(size);
+  return session_ != nullptr;
+}
+
+bool E2eTest::use_desk(ScreenSize primary, SecondMonitor second) {
+  if (auto ended = session_->end_wine(); !ended) ADD_FAILURE() << ended.error();
+  session_ = session(primary, second);
   return session_ != nullptr;
 }
 

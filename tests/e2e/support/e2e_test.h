@@ -19,7 +19,7 @@ namespace e2e::testing {
 // The group's session at this screen size, started on first use and
 // restarted on a new X server when a test asks for another size.
 // Fails the current test (fatally) when it cannot be started.
-Session* session(ScreenSize size = {1024, 768, 24});
+Session* session(ScreenSize size = {1024, 768, 24}, std::optional<SecondMonitor> second = std::nullopt);
 
 // Ends the group's session (the listener does this after the last test).
 void end_session();
@@ -40,6 +40,8 @@ class E2eTest : public ::testing::Test {
   Session& s() { return *session_; }
   // Another screen size for this test: ASSERT_TRUE(resize({800, 600})).
   bool resize(ScreenSize size);
+  // A desk of two monitors for this test: the primary and one beside it.
+  bool use_desk(ScreenSize primary, SecondMonitor second);
 
  private:
   Session* session_ = nullptr;

@@ -21,7 +21,8 @@ void pause() { std::this_thread::sleep_for(kGestureGap); }
 }  // namespace
 
 void Input::move_to(Point p) const {
-  XTestFakeMotionEvent(x_->get(), -1, p.x, p.y, CurrentTime);
+  const Point o = x_->windows_origin();
+  XTestFakeMotionEvent(x_->get(), -1, p.x + o.x, p.y + o.y, CurrentTime);
   x_->sync();
 }
 
@@ -30,7 +31,8 @@ Point Input::pointer() const {
   int rx = 0, ry = 0, wx = 0, wy = 0;
   unsigned int mask = 0;
   XQueryPointer(x_->get(), x_->root(), &root, &child, &rx, &ry, &wx, &wy, &mask);
-  return {rx, ry};
+  const Point o = x_->windows_origin();
+  return {rx - o.x, ry - o.y};
 }
 
 void Input::press(Button button) const {

@@ -1,5 +1,7 @@
 #include "e2e/ocr.h"
 
+#include <algorithm>
+
 #include <unistd.h>
 
 #include <atomic>
@@ -87,6 +89,25 @@ std::vector<std::string> lines_of(const std::vector<OcrWord>& words) {
     }
   }
   return lines;
+}
+
+std::vector<Rect> line_boxes(const std::vector<OcrWord>& words) {
+  std::vector<Rect> boxes;
+  int current = -1;
+  for (const OcrWord& w : words) {
+    if (boxes.empty() || w.line != current) {
+      boxes.push_back(w.box);
+      current = w.line;
+      continue;
+    }
+    Rect& b = boxes.back();
+    const int right = std::max(b.right(), w.box.right()), bottom = std::max(b.bottom(), w.box.bottom());
+    b.x = std::min(b.x, w.box.x);
+    b.y = std::min(b.y, w.box.y);
+    b.width = right - b.x;
+    b.height = bottom - b.y;
+  }
+  return boxes;
 }
 
 }  // namespace e2e

@@ -27,5 +27,7 @@ std::expected<std::vector<OcrWord>, std::string> read_white_text(const Screensho
 
 // The words of each line joined by spaces, top to bottom.
 std::vector<std::string> lines_of(const std::vector<OcrWord>& words);
+// Each of those lines' box on the screen: the union of its words'.
+std::vector<Rect> line_boxes(const std::vector<OcrWord>& words);
 
 }  // namespace e2e

@@ -12,5 +12,8 @@ namespace e2e {
 // Spanish data, the faces the designs need) and the helper exe: the first
 // missing one, or nothing.
 std::optional<std::string> missing_tools();
+// What a desk of two monitors needs besides: Xorg, its dummy video driver
+// and xrandr.
+std::optional<std::string> missing_desk_tools();
 
 }  // namespace e2e

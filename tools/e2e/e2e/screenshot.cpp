@@ -59,11 +59,13 @@ Screenshot::Screenshot(int width, int height, std::vector<Rgb> pixels, Point ori
 
 std::expected<Screenshot, std::string> Screenshot::capture(const XConnection& x) {
   const ScreenSize size = x.screen_size();
-  return capture(x, {0, 0, size.width, size.height});
+  const Point o = x.windows_origin();
+  return capture(x, {-o.x, -o.y, size.width, size.height});
 }
 
 std::expected<Screenshot, std::string> Screenshot::capture(const XConnection& x, Rect area) {
-  XImagePtr image(XGetImage(x.get(), x.root(), area.x, area.y, static_cast<unsigned>(area.width),
+  const Point o = x.windows_origin();
+  XImagePtr image(XGetImage(x.get(), x.root(), area.x + o.x, area.y + o.y, static_cast<unsigned>(area.width),
                             static_cast<unsigned>(area.height), AllPlanes, ZPixmap));
   if (!image) return std::unexpected("XGetImage of the root window failed");
   std::vector<Rgb> pixels;

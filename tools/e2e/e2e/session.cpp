@@ -41,10 +41,12 @@ std::expected<std::unique_ptr<Session>, std::string> Session::start(const Sessio
   std::error_code error;
   fs::create_directories(work_dir / "logs", error);
   if (error) return std::unexpected("cannot make " + work_dir.string() + ": " + error.message());
-  auto xvfb = Xvfb::start(options.screen, work_dir / "logs");
+  auto xvfb = options.second ? Xvfb::start_desk(options.screen, *options.second, work_dir / "logs")
+                             : Xvfb::start(options.screen, work_dir / "logs");
   if (!xvfb) return std::unexpected(xvfb.error());
   auto x = XConnection::open(xvfb->display_name());
   if (!x) return std::unexpected(x.error());
+  x->set_windows_origin(xvfb->primary_origin());
   auto prefix = WinePrefix::open(paths::prefix_dir(), xvfb->display_name(), work_dir / "logs");
   if (!prefix) return std::unexpected(prefix.error());
   return std::make_unique<Session>(Key{}, std::move(*xvfb), std::move(*x), std::move(*prefix), work_dir);
@@ -78,7 +80,9 @@ std::expected<void, std::string> Session::use_locale(std::string locale) {
 
 std::expected<void, std::string> Session::use_dpi(int dpi) {
   if (auto ended = end_wine(); !ended) return ended;
-  return prefix_->set_dpi(dpi, display(), work_dir_ / "logs");
+  auto set = prefix_->set_dpi(dpi, display(), work_dir_ / "logs");
+  if (set) dpi_ = dpi;
+  return set;
 }
 
 std::expected<std::reference_wrapper<WineProcess>, std::string> Session::launch(const fs::path& exe,

@@ -34,7 +34,9 @@ using namespace std::chrono_literals;
 
 struct SessionOptions {
   std::string group = "e2e";  // names the work folder under build/e2e-work
-  ScreenSize screen{1024, 768, 24};
+  ScreenSize screen{1024, 768, 24};  // the primary monitor's
+  // A second monitor beside it: the X server is then Xorg's dummy driver.
+  std::optional<SecondMonitor> second;
 };
 
 // The first window of a Wine program can take long (seen: 40 s once in a
@@ -49,7 +51,8 @@ class Session {
   ~Session();
 
   const std::string& display() const { return xvfb_.display_name(); }
-  ScreenSize screen() const { return xvfb_.size(); }
+  ScreenSize screen() const { return xvfb_.size(); }  // the primary's
+  const std::optional<SecondMonitor>& second() const { return xvfb_.second(); }
   const XConnection& x() const { return *x_; }
   const Input& input() const { return input_; }
   const WinePrefix& prefix() const { return *prefix_; }
@@ -70,6 +73,11 @@ class Session {
   // program and the server ended first. The prefix is shared by every
   // group: a group that changes it puts 96 back when it ends.
   std::expected<void, std::string> use_dpi(int dpi);
+  // The scale set last (96 unless a group set another), and a length of a
+  // person's gesture at 100 % grown with it as the program's places grow:
+  // at 150 % the lock screen's band is half as tall again, so is the drag.
+  int dpi() const { return dpi_; }
+  int scaled(int value) const { return (value * dpi_ + 48) / 96; }
   // The program launched last, if any.
   WineProcess* last_program() { return programs_.empty() ? nullptr : programs_.back().get(); }
 
@@ -122,6 +130,7 @@ class Session {
   std::deque<std::unique_ptr<WineProcess>> programs_;
   std::size_t first_of_run_ = 0;  // programs before this one ended with an earlier server
   int launches_ = 0;
+  int dpi_ = 96;
 };
 
 }  // namespace e2e

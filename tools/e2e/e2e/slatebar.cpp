@@ -173,7 +173,16 @@ std::expected<void, std::string> unlock(Session& session) {
   if (shown("frmLogon")) {
     // Time for the lock screen's first paint and its press handler.
     std::this_thread::sleep_for(500ms);
-    drag_lock_screen(session, 300);
+    // The screen follows once the pointer is above the band, and opens
+    // when pushed further than a threshold: both grow with the scale. A
+    // person lets go once they see it lifted that far; on a large screen
+    // under Wine its repaint can lag the pointer by a few polls.
+    drag_lock_screen(session, session.scaled(300), session.scaled(100), [&] {
+      wait_until(5s, [&] {
+        auto w = form(session, "frmLogon");
+        return w && w->rect.y < -session.scaled(128);
+      });
+    });
   }
   if (!wait_until(10s, [&] { return !shown("frmLogon") && !shown("frmWelcome"); })) {
     return std::unexpected("the lock or welcome screen stayed");

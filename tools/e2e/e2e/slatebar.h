@@ -85,8 +85,9 @@ bool shown(Session& session, std::string_view title);
 void drag_lock_screen(Session& session, int distance, int from_bottom = 100,
                       const std::function<void()>& while_held = {});
 
-// The lock screen, if it is up, pushed 300 pixels up and away as a person
-// does; then waits until it and the welcome screen behind it have gone.
+// The lock screen, if it is up, pushed 300 pixels up and away (at 100 %,
+// grown with the session's scale) as a person does; then waits until it
+// and the welcome screen behind it have gone.
 std::expected<void, std::string> unlock(Session& session);
 
 // After a start: the lock screen waited for (it comes up with the start,

@@ -61,7 +61,8 @@ std::optional<XWindowInfo> x_window_info(const XConnection& x, XWindow id) {
   int sx = 0, sy = 0;
   ::Window child = 0;
   XTranslateCoordinates(x.get(), id, x.root(), 0, 0, &sx, &sy, &child);
-  info.rect = {sx, sy, attributes.width, attributes.height};
+  const Point o = x.windows_origin();
+  info.rect = {sx - o.x, sy - o.y, attributes.width, attributes.height};
   info.mapped = attributes.map_state == IsViewable;
   info.override_redirect = attributes.override_redirect;
   info.title = text_property(x, id, "_NET_WM_NAME", x.atom("UTF8_STRING"));

@@ -35,18 +35,24 @@ std::optional<std::string> read_display_number(int fd, milliseconds timeout) {
 }  // namespace
 
 std::expected<Xvfb, std::string> Xvfb::start(ScreenSize size, const std::filesystem::path& log_dir) {
+  const std::string screen =
+      std::to_string(size.width) + "x" + std::to_string(size.height) + "x" + std::to_string(size.depth);
+  return serve({"/usr/bin/Xvfb", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"}, size, log_dir / "xvfb.log");
+}
+
+std::expected<Xvfb, std::string> Xvfb::serve(std::vector<std::string> argv, ScreenSize size,
+                                             const std::filesystem::path& log) {
   cleanup::install();
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) return std::unexpected("pipe for -displayfd failed");
   // The write end must survive exec in the child only.
   fcntl(fds[1], F_SETFD, 0);
-  const std::string screen =
-      std::to_string(size.width) + "x" + std::to_string(size.height) + "x" + std::to_string(size.depth);
+  const std::string server = argv.front();
+  argv.insert(argv.begin() + 1, {"-displayfd", std::to_string(fds[1])});
   SpawnSpec spec;
-  spec.argv = {"/usr/bin/Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-nolisten", "tcp",
-               "-noreset"};
+  spec.argv = std::move(argv);
   spec.env = environment_with({});
-  spec.stderr_path = log_dir / "xvfb.log";
+  spec.stderr_path = log;
   spec.keep_fd = fds[1];
   spec.parent_death_signal = 15;
   auto process = ChildProcess::spawn(spec);
@@ -58,16 +64,21 @@ std::expected<Xvfb, std::string> Xvfb::start(ScreenSize size, const std::filesys
   cleanup::set_display_server(process->pid());
   const auto number = read_display_number(fds[0], milliseconds{20000});
   close(fds[0]);
-  if (!number) return std::unexpected("Xvfb gave no display number; see " + spec.stderr_path.string());
-  Xvfb server(std::move(*process), ":" + *number, size);
+  if (!number) return std::unexpected(server + " gave no display number; see " + log.string());
+  Xvfb started(std::move(*process), ":" + *number, size);
 
   const bool accepts = wait_until(milliseconds{20000}, [&] {
-    ::Display* d = XOpenDisplay(server.display_.c_str());
+    ::Display* d = XOpenDisplay(started.display_.c_str());
     if (d) XCloseDisplay(d);
     return d != nullptr;
   });
-  if (!accepts) return std::unexpected("Xvfb on " + server.display_ + " accepts no connection");
-  return server;
+  if (!accepts) return std::unexpected(server + " on " + started.display_ + " accepts no connection");
+  return started;
+}
+
+Point Xvfb::primary_origin() const {
+  if (second_ && second_->side == Side::Left) return {second_->size.width, 0};
+  return {0, 0};
 }
 
 Xvfb::~Xvfb() { stop(); }

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  auto session = e2e::Session::start({"tour", size});
+  auto session = e2e::Session::start({.group = "tour", .screen = size, .second = {}});
   if (!session) {
     std::fprintf(stderr, "tour: %s\n", session.error().c_str());
     return 1;
