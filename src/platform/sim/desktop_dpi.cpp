@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/sim/desktop.h"
-#include "ui/scale.h"
+#include "platform/mul_div.h"
 
 namespace sim {
 
@@ -39,8 +39,8 @@ void Desktop::send_dpi_changed(HWND hwnd, int from) {
   if (!w || !w->sink) return;
   const int to = dpi_of(*w);
   const RECT now = screen_bounds(*w);
-  const RECT suggested{now.left, now.top, now.left + ui::mul_div(now.right - now.left, to, from),
-                       now.top + ui::mul_div(now.bottom - now.top, to, from)};
+  const RECT suggested{now.left, now.top, now.left + plat::mul_div(now.right - now.left, to, from),
+                       now.top + plat::mul_div(now.bottom - now.top, to, from)};
   w->sink->on_dpi_changed(to, suggested);
 }
 

@@ -2,7 +2,7 @@
 // resources and the browser control.
 #include "platform/sim/desktop.h"
 #include "platform/sim/text.h"
-#include "ui/image/decode.h"
+#include "image/decode.h"
 
 namespace sim {
 
@@ -177,7 +177,7 @@ std::optional<std::vector<std::uint8_t>> Desktop::load_resource(std::string_view
 plat::DecodedBitmap Desktop::decode_picture_resource(std::string_view name) {
   const auto bytes = load_resource(name);
   if (!bytes) return {};
-  auto image = ui::image::decode_picture(*bytes);
+  auto image = image::decode_picture(*bytes);
   if (!image) return {};
   return {std::move(*image), decoded_bits_.value_or(32)};
 }
