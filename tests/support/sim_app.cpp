@@ -68,7 +68,7 @@ SimApp::~SimApp() {
   reset_program_state();
 }
 
-std::string SimApp::exe_folder() const { return ui::folder_of(desktop.exe_path()); }
+std::string SimApp::exe_folder() const { return ui::folder_of(desktop.services().exe_path()); }
 
 void SimApp::create_all_forms() { app::create_forms(*app); }
 

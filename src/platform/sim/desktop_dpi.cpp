@@ -38,7 +38,7 @@ void Desktop::send_dpi_changed(HWND hwnd, int from) {
   Window* w = windows_.find(hwnd);
   if (!w || !w->sink) return;
   const int to = dpi_of(*w);
-  const RECT now = screen_bounds(*w);
+  const RECT now = wm_.screen_bounds(*w);
   const RECT suggested{now.left, now.top, now.left + plat::mul_div(now.right - now.left, to, from),
                        now.top + plat::mul_div(now.bottom - now.top, to, from)};
   w->sink->on_dpi_changed(to, suggested);

@@ -12,13 +12,13 @@ namespace sim {
 
 HCURSOR Recorder::LoadCursorA(HMODULE module, int id) {
   const HCURSOR cursor = desktop_.LoadCursorA(module, id);
-  if (cursor && on()) add("LoadCursorA " + desktop_.cursor_name(cursor));
+  if (cursor && on()) add("LoadCursorA " + desktop_.services().cursor_name(cursor));
   return cursor;
 }
 
 BOOL Recorder::DestroyCursor(HCURSOR cursor) {
   // Named before it goes: the toolkit's own cursor is forgotten with it.
-  const std::string n = on() ? desktop_.cursor_name(cursor) : std::string();
+  const std::string n = on() ? desktop_.services().cursor_name(cursor) : std::string();
   const BOOL result = desktop_.DestroyCursor(cursor);
   if (result && on()) add("DestroyCursor " + n);
   return result;
@@ -150,7 +150,7 @@ std::uintptr_t Recorder::GdiplusStartup() {
 }
 
 void Recorder::GdiplusShutdown(std::uintptr_t token) {
-  if (on()) add(desktop_.gdiplus_token_live(token) ? "GdiplusShutdown" : "GdiplusShutdown (unknown token)");
+  if (on()) add(desktop_.services().gdiplus_token_live(token) ? "GdiplusShutdown" : "GdiplusShutdown (unknown token)");
   desktop_.GdiplusShutdown(token);
 }
 
