@@ -3,8 +3,8 @@
 // dpi changed, with the place the system suggests for it at the new dpi.
 #include <vector>
 
-#include "platform/sim/desktop.h"
 #include "platform/mul_div.h"
+#include "platform/sim/desktop.h"
 
 namespace sim {
 

@@ -13,7 +13,9 @@ constexpr LONG kBoxHeight = 140;
 
 }  // namespace
 
-FrameInsets WindowManager::insets_of(const Window& w) const { return frame_insets(metrics_, w.style, w.ex_style, false); }
+FrameInsets WindowManager::insets_of(const Window& w) const {
+  return frame_insets(metrics_, w.style, w.ex_style, false);
+}
 
 RECT WindowManager::screen_bounds(const Window& w) const {
   if (w.top_level()) return w.bounds;
