@@ -9,7 +9,7 @@
 
 #include "platform/image.h"
 #include "ui/control.h"
-#include "ui/image/scale.h"
+#include "image/scale.h"
 
 namespace ui {
 

@@ -5,7 +5,7 @@
 
 #include "platform/platform.h"
 #include "ui/error.h"
-#include "ui/image/decode.h"
+#include "image/decode.h"
 
 namespace ui {
 namespace {

@@ -6,13 +6,13 @@
 // tests compare screen pixels and do not come here.
 #pragma once
 
+#include "platform/mul_div.h"
+
 namespace ui {
 
 inline constexpr int kDesignDpi = 96;
 
-// MulDiv as Windows rounds it: to the nearest, halves away from zero; -1
-// for a zero denominator.
-int mul_div(int value, int numerator, int denominator);
+using plat::mul_div;
 
 // A length made at 96 pixels per inch, at `dpi`.
 inline int scale(int value, int dpi) { return mul_div(value, dpi, kDesignDpi); }

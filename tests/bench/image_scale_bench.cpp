@@ -2,7 +2,7 @@
 // 1366 x 768 screen, and grown to 2560 x 1440; opaque and with alpha.
 #include <benchmark/benchmark.h>
 
-#include "ui/image/scale.h"
+#include "image/scale.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ plat::Image background(bool with_alpha) {
 void BM_ScaleImage(benchmark::State& state) {
   const plat::Image src = background(state.range(2) != 0);
   for (auto _ : state) {
-    plat::Image out = ui::image::scale_image(src, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    plat::Image out = image::scale_image(src, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     benchmark::DoNotOptimize(out.pixels.data());
   }
 }

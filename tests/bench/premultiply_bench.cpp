@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "forms/Splash/premultiply.h"
-#include "ui/image/decode.h"
+#include "image/decode.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ const plat::Image& splash_picture() {
   static const plat::Image picture = [] {
     std::ifstream in(SLATEBAR_SOURCE_DIR "/resources/pictures/splash.png", std::ios::binary);
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-    auto decoded = ui::image::decode_picture(bytes);
+    auto decoded = image::decode_picture(bytes);
     return decoded ? std::move(*decoded) : plat::Image::blank(389, 316, 0x80FFFFFF);
   }();
   return picture;

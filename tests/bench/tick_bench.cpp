@@ -31,7 +31,7 @@ struct Program {
   Program() {
     desktop.set_screen_size(1920, 1080);
     desktop.install();
-    const std::string folder = ui::folder_of(desktop.exe_path());
+    const std::string folder = ui::folder_of(desktop.services().exe_path());
     for (const char* name : {"logon.jpg", "O.png", "Chat.png", "Mail.png"}) {
       desktop.files().load_host_file(folder + "pics\\" + name,
                                      std::filesystem::path(SLATEBAR_SOURCE_DIR) / "resources/pics" / name);

@@ -13,8 +13,8 @@
 #include <string_view>
 
 #include "ui/design.h"
-#include "ui/image/decode.h"
-#include "ui/image/picture_limits.h"
+#include "image/decode.h"
+#include "image/picture_limits.h"
 
 namespace fuzz_targets {
 
@@ -24,24 +24,24 @@ inline void check(bool ok, const char* what) {
   std::abort();
 }
 
-inline void check_picture(const ui::image::DecodeResult& result) {
+inline void check_picture(const image::DecodeResult& result) {
   if (!result) {
     check(!result.error().empty(), "a refused picture has a message");
     return;
   }
   const plat::Image& img = *result;
   check(img.width > 0 && img.height > 0, "a decoded picture is not empty");
-  check(img.width <= ui::image::max_picture_side && img.height <= ui::image::max_picture_side,
+  check(img.width <= image::max_picture_side && img.height <= image::max_picture_side,
         "a decoded picture is within the side limit");
-  check(static_cast<std::int64_t>(img.width) * img.height <= ui::image::max_picture_pixels,
+  check(static_cast<std::int64_t>(img.width) * img.height <= image::max_picture_pixels,
         "a decoded picture is within the pixel limit");
   check(img.pixels.size() == static_cast<std::size_t>(img.width) * static_cast<std::size_t>(img.height),
         "pixel count matches the size");
 }
 
-inline void bmp(std::span<const std::uint8_t> data) { check_picture(ui::image::decode_bmp(data)); }
-inline void png(std::span<const std::uint8_t> data) { check_picture(ui::image::decode_png(data)); }
-inline void jpeg(std::span<const std::uint8_t> data) { check_picture(ui::image::decode_jpeg(data)); }
+inline void bmp(std::span<const std::uint8_t> data) { check_picture(image::decode_bmp(data)); }
+inline void png(std::span<const std::uint8_t> data) { check_picture(image::decode_png(data)); }
+inline void jpeg(std::span<const std::uint8_t> data) { check_picture(image::decode_jpeg(data)); }
 
 inline void design(std::span<const std::uint8_t> data) {
   const std::string_view text(reinterpret_cast<const char*>(data.data()), data.size());

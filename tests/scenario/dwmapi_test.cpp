@@ -20,7 +20,7 @@ struct Compositor : ::testing::Test {
 };
 
 TEST_F(Compositor, ASystemBeforeVersionSixIsNeverAskedAndNeverLoadsTheLibrary) {
-  sim.desktop.set_os_major_version(5);
+  sim.desktop.services().set_os_major_version(5);
   EXPECT_FALSE(DwmApi::IsCompositionActive());
   EXPECT_EQ(count(log(), "LoadLibraryA"), 0u);
   EXPECT_TRUE(sim.compositor->calls.empty());
@@ -76,7 +76,7 @@ TEST_F(Compositor, TheLibraryIsLoadedByItsFullPathInTheSystemFolderOnly) {
   for (const Row& row : rows) {
     DwmApi::CompositorAccess run;  // nothing loaded yet
     sim.desktop.log().clear();
-    sim.desktop.set_system_folder(row.folder);
+    sim.desktop.services().set_system_folder(row.folder);
     EXPECT_EQ(DwmApi::IsCompositionActive(), row.active) << row.folder;
     EXPECT_EQ(sim.desktop.log().of({"LoadLibraryA"}), row.loads) << row.folder;
   }

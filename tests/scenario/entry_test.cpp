@@ -31,7 +31,7 @@ void expect_sequence(const std::vector<std::string>& expected, const std::vector
 struct Entry : ::testing::Test {
   Entry() {
     sim.app.reset();  // the entry makes its own application object
-    sim.desktop.set_user_name("user");
+    sim.desktop.services().set_user_name("user");
     sim.desktop.files().write_file("C:\\users\\user\\Temp\\user.bmp", support::tiny_bitmap(4, 4));
   }
   int run_for(plat::DWORD ms) {
@@ -68,8 +68,8 @@ TEST_F(Entry, AnotherInstancesIconBarEndsTheStartSilently) {
     EXPECT_EQ(run_for(3000), 0);
     auto made = sim.desktop.log().of({"create_window", "MessageBoxA", "SetForegroundWindow", "PostMessageA"});
     EXPECT_EQ(made, (std::vector<std::string>{"create_window Application"})) << "visible " << visible;
-    EXPECT_EQ(sim.desktop.com_depth(), 0);
-    EXPECT_FALSE(sim.desktop.gdiplus_running());
+    EXPECT_EQ(sim.desktop.services().com_depth(), 0);
+    EXPECT_FALSE(sim.desktop.services().gdiplus_running());
     sim.desktop.close_foreign_window(h);
   }
 }
@@ -99,8 +99,8 @@ TEST_F(Entry, ClosingTheMainFormEndsTheProgramAndDestroysEveryForm) {
   EXPECT_TRUE(forms > 0 && forms < compositor && compositor < gdiplus && gdiplus < ole)
       << "forms " << forms << ", compositor " << compositor << ", GDI+ " << gdiplus << ", OLE " << ole;
   EXPECT_EQ(log.back(), "OleUninitialize");
-  EXPECT_EQ(sim.desktop.com_depth(), 0);
-  EXPECT_FALSE(sim.desktop.gdiplus_running());
+  EXPECT_EQ(sim.desktop.services().com_depth(), 0);
+  EXPECT_FALSE(sim.desktop.services().gdiplus_running());
 }
 
 TEST_F(Entry, AnErrorInOneCreationHandlerLeavesTheOtherFormsToBeCreated) {

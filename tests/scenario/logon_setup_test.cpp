@@ -11,7 +11,7 @@
 #include "forms/settings/settings.h"
 #include "support/lock_fixture.h"
 #include "support/sim_app.h"
-#include "ui/image/decode.h"
+#include "image/decode.h"
 #include "ui/label.h"
 #include "ui/picture.h"
 #include "ui/timer.h"
@@ -73,7 +73,7 @@ const std::vector<std::string> kDesigned = {
 TEST(LogonSetup, AFailingPictureLeavesTheLaterStepsAtTheirDesign) {
   const auto png = shipped("Chat.png");
   const auto damaged_chat = cut(png, png.size() / 2);
-  const std::string chat_message = ui::image::decode_png(damaged_chat).error();
+  const std::string chat_message = image::decode_png(damaged_chat).error();
   struct Case {
     const char* name;
     std::function<void(sim::Desktop&)> damage;

@@ -168,7 +168,7 @@ TEST_F(MenuActions, TheStartIconSendsTheFrameToThePageBesideTheExecutable) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.exe);
-    sim.desktop.set_exe_path(row.exe);
+    sim.desktop.services().set_exe_path(row.exe);
     frmMenu->imgMenu->click();
     ASSERT_FALSE(browser().history().empty());
     EXPECT_EQ(browser().history().back(), row.url);

@@ -49,8 +49,8 @@ TEST(MenuWindow, GeometryAfterCreation) {
     // and they show the hand.
     const int x = row.bar.left + 44, y = row.icon_tops[2] + 24;
     EXPECT_EQ(d.desktop.window_at(x, y), bar.handle());
-    EXPECT_EQ(d.desktop.cursor_name(d.desktop.cursor_at(x, y)), "IDC_HAND");
-    EXPECT_EQ(d.desktop.cursor_name(d.desktop.cursor_at(row.bar.left + 10, 5)), "IDC_ARROW");
+    EXPECT_EQ(d.desktop.services().cursor_name(d.desktop.cursor_at(x, y)), "IDC_HAND");
+    EXPECT_EQ(d.desktop.services().cursor_name(d.desktop.cursor_at(row.bar.left + 10, 5)), "IDC_ARROW");
   }
 }
 

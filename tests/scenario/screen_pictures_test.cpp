@@ -14,8 +14,8 @@
 #include "forms/welcome/welcome.h"
 #include "support/lock_fixture.h"
 #include "support/sim_app.h"
-#include "ui/image/decode.h"
-#include "ui/image/scale.h"
+#include "image/decode.h"
+#include "image/scale.h"
 #include "ui/label.h"
 #include "ui/picture.h"
 #include "ui/picture_file.h"
@@ -75,7 +75,7 @@ TEST(ScreenPictures, HoldOnlyWhatTheScreenCanShow) {
 TEST(ScreenPictures, TheLockScreenKeepsThePicturesCornerAsItWas) {
   Program p(1024, 768);
   const auto bytes = *p.s.desktop.files().file_bytes(in_pics("logon.jpg"));
-  const auto decoded = ui::image::decode_jpeg(bytes);
+  const auto decoded = image::decode_jpeg(bytes);
   ASSERT_TRUE(decoded);
   const plat::Image& held = frmLogon->imgPic->image();
   ASSERT_EQ(size_of(held), "1024x768");
@@ -90,7 +90,7 @@ TEST(ScreenPictures, TheBackgroundPaintsTheSamePixelsAsTheWholeStretch) {
     SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
     Program p(w, h);
     p.s.desktop.keep_image_copies(true);
-    const plat::Image want = ui::image::scale_image(ui::load_picture_resource("WELCOME_BG"), w, h);
+    const plat::Image want = image::scale_image(ui::load_picture_resource("WELCOME_BG"), w, h);
     frmWelcome->show();
     int rows = 0, wrong = 0;
     for (const sim::DrawOp& op : p.s.desktop.paint_now(frmWelcome->handle())) {

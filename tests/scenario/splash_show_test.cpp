@@ -12,7 +12,7 @@
 #include "forms/menu/menu.h"
 #include "platform/sim/event_log.h"
 #include "support/sim_app.h"
-#include "ui/image/decode.h"
+#include "image/decode.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ struct SplashShow : ::testing::Test {
 plat::Image straight_picture() {
   std::ifstream in(SLATEBAR_SOURCE_DIR "/resources/pictures/splash.png", std::ios::binary);
   const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-  auto decoded = ui::image::decode_png(bytes);
+  auto decoded = image::decode_png(bytes);
   EXPECT_TRUE(decoded) << decoded.error();
   return decoded ? std::move(*decoded) : plat::Image{};
 }

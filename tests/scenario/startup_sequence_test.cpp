@@ -112,7 +112,7 @@ TEST(StartupSequence, FetchesThePictureThenRaisesTheScreens) {
       {"answer Yes and the control panel leaves the picture in time",
        [](sim::Desktop& d) {
          d.answer_boxes({plat::IDYES});
-         d.on_exec([&d](std::string_view, plat::UINT) {
+         d.services().on_exec([&d](std::string_view, plat::UINT) {
            d.files().write_file(kTemp + "user.bmp", kPicture);
            return 33u;
          });
@@ -129,7 +129,7 @@ TEST(StartupSequence, FetchesThePictureThenRaisesTheScreens) {
        "user", false, kAllUp},
       {"name not readable: looked for as Unknown.bmp",
        [](sim::Desktop& d) {
-         d.fail_user_name(sim::ERROR_ACCESS_DENIED);
+         d.services().fail_user_name(sim::ERROR_ACCESS_DENIED);
          d.files().write_file(kTemp + "Unknown.bmp", kPicture);
        },
        pics_there() + Lines{"GetFileAttributesA " + kUser + " -> error 2", "GetUserNameA -> error 5",
@@ -144,28 +144,28 @@ TEST(StartupSequence, FetchesThePictureThenRaisesTheScreens) {
        "Unknown", true, kAllUp},
       {"a name of 255 characters does not fit: Unknown",
        [](sim::Desktop& d) {
-         d.set_user_name(kLong255);
+         d.services().set_user_name(kLong255);
          d.files().write_file(in_pics("user.bmp"), kPicture);
        },
        name_read(kLong255), "Unknown", true, kAllUp},
       // The limit counts characters: 508 bytes of Cyrillic are 254 of them.
       {"UTF-8: a Cyrillic name of 254 characters is read whole",
        [](sim::Desktop& d) {
-         d.set_utf8_code_page(true);
-         d.set_user_name(cyrillic(254));
+         d.services().set_utf8_code_page(true);
+         d.services().set_user_name(cyrillic(254));
          d.files().write_file(in_pics("user.bmp"), kPicture);
        },
        name_read(cyrillic(254)), cyrillic(254), true, kAllUp},
       {"UTF-8: a Cyrillic name of 255 characters does not fit: Unknown",
        [](sim::Desktop& d) {
-         d.set_utf8_code_page(true);
-         d.set_user_name(cyrillic(255));
+         d.services().set_utf8_code_page(true);
+         d.services().set_user_name(cyrillic(255));
          d.files().write_file(in_pics("user.bmp"), kPicture);
        },
        name_read(cyrillic(255)), "Unknown", true, kAllUp},
       {"a name of 254 characters is read whole",
        [](sim::Desktop& d) {
-         d.set_user_name(kLong254);
+         d.services().set_user_name(kLong254);
          d.files().write_file(kTemp + kLong254 + ".bmp", kPicture);
        },
        pics_there() + Lines{"GetFileAttributesA " + kUser + " -> error 2"} +

@@ -56,13 +56,13 @@ TEST_F(WindowList, ListsSwitchableWindowsInZOrderAndSelectsTheLowest) {
 
   // The title's limit counts characters, not bytes: in UTF-8 a Cyrillic
   // title keeps 255 of its 300 characters (510 bytes).
-  sim.desktop.set_utf8_code_page(true);
+  sim.desktop.services().set_utf8_code_page(true);
   std::string cyrillic;
   for (int i = 0; i < 300; ++i) cyrillic += "\xD0\xB4";
   sim.desktop.SetWindowTextA(appPicture::parse_handle(appPicture::WindowHandles[0]), cyrillic.c_str());
   list();
   EXPECT_EQ(frmAppPicture->lbWindows->items()[0], cyrillic.substr(0, 510));
-  sim.desktop.set_utf8_code_page(false);
+  sim.desktop.services().set_utf8_code_page(false);
 
   // A rebuild replaces everything.
   sim.desktop.close_foreign_window(owner);
@@ -110,7 +110,7 @@ TEST_F(WindowList, CloakedWindowsAreLeftOutWhereTheCompositorKnowsOfCloaking) {
        {"On another desktop", "Shown"}},
       {"no compositor library", [](SimApp& s) { s.desktop.modules().remove("DWMAPI.DLL"); },
        {"On another desktop", "Shown"}},
-      {"version 5: the library is not touched", [](SimApp& s) { s.desktop.set_os_major_version(5); },
+      {"version 5: the library is not touched", [](SimApp& s) { s.desktop.services().set_os_major_version(5); },
        {"On another desktop", "Shown"}},
   };
   const plat::HWND shown = add("Shown");

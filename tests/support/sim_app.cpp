@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/form_registry.h"
+#include "bmp_writer/bmp_writer.h"
 #include "ui/exe_folder.h"
 
 namespace support {
@@ -12,31 +13,7 @@ void copy_source_file(sim::Desktop& desktop, const std::string& source_relative,
 }
 
 std::vector<std::uint8_t> tiny_bitmap(int width, int height, std::uint32_t rgb) {
-  const int row = (width * 3 + 3) / 4 * 4;
-  const std::uint32_t pixels = static_cast<std::uint32_t>(row * height);
-  std::vector<std::uint8_t> b(54 + pixels, 0);
-  auto put32 = [&](std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-  };
-  b[0] = 'B';
-  b[1] = 'M';
-  put32(2, static_cast<std::uint32_t>(b.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<std::uint32_t>(width));
-  put32(22, static_cast<std::uint32_t>(height));
-  b[26] = 1;
-  b[28] = 24;
-  put32(34, pixels);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      std::size_t at = 54 + static_cast<std::size_t>(y) * row + x * 3;
-      b[at] = rgb & 0xFF;
-      b[at + 1] = (rgb >> 8) & 0xFF;
-      b[at + 2] = (rgb >> 16) & 0xFF;
-    }
-  }
-  return b;
+  return bmp_writer::rgb_bitmap(width, height, [rgb](int, int) { return rgb; });
 }
 
 SimApp::SimApp(SimAppOptions options) {
@@ -69,7 +46,7 @@ void SimApp::restart() {
   app = make_application();
 }
 
-std::string SimApp::exe_folder() const { return ui::folder_of(desktop.exe_path()); }
+std::string SimApp::exe_folder() const { return ui::folder_of(desktop.services().exe_path()); }
 
 void SimApp::create_all_forms() { app::create_forms(*app); }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "image_test_files.h"
-#include "ui/image/decode.h"
+#include "image/decode.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ const BmpCase bmp_cases[] = {
 TEST(BmpDecoder, DecodesEachLayout) {
   for (const BmpCase& c : bmp_cases) {
     SCOPED_TRACE(c.name);
-    const auto img = ui::image::decode_bmp(c.file.bytes());
+    const auto img = image::decode_bmp(c.file.bytes());
     ASSERT_TRUE(img.has_value()) << img.error();
     EXPECT_EQ(img->width, c.file.width);
     EXPECT_EQ(img->height, std::abs(c.file.height));
@@ -77,7 +77,7 @@ TEST(BmpDecoder, DecodesEachLayout) {
 TEST(BmpDecoder, AcceptsALastRowWithoutPadding) {
   Bytes file = rgb24(2).bytes();
   file.resize(file.size() - 2);
-  const auto img = ui::image::decode_bmp(file);
+  const auto img = image::decode_bmp(file);
   ASSERT_TRUE(img.has_value()) << img.error();
   EXPECT_EQ(img->pixels, (std::vector<std::uint32_t>{red, white, blue, green}));
 }

@@ -5,12 +5,12 @@
 #include <functional>
 
 #include "image_test_files.h"
-#include "ui/image/decode.h"
+#include "image/decode.h"
 
 namespace {
 
 using image_test::Bytes;
-using Decoder = ui::image::DecodeResult (*)(std::span<const std::uint8_t>);
+using Decoder = image::DecodeResult (*)(std::span<const std::uint8_t>);
 
 Bytes cut(Bytes b, std::size_t size) {
   b.resize(size);
@@ -77,7 +77,7 @@ struct BadCase {
 };
 
 TEST(PictureDecoders, RefuseBadFilesWithTheirMessage) {
-  using namespace ui::image;
+  using namespace image;
   const Bytes baseline = jpeg(image_test::JpegMode::Baseline);
   const Bytes progressive = jpeg(image_test::JpegMode::Progressive);
   const Bytes png = png_rgb();

@@ -8,8 +8,8 @@
 #include <random>
 
 #include "image_test_files.h"
-#include "ui/image/decode.h"
-#include "ui/image/picture_limits.h"
+#include "image/decode.h"
+#include "image/picture_limits.h"
 
 namespace {
 
@@ -67,20 +67,20 @@ void mutate(Bytes& b, std::mt19937& rng) {
 
 TEST(PictureDecoders, SurviveRandomDamage) {
   const std::vector<Bytes> valid = seeds();
-  for (const Bytes& file : valid) ASSERT_TRUE(ui::image::decode_picture(file).has_value());
+  for (const Bytes& file : valid) ASSERT_TRUE(image::decode_picture(file).has_value());
   std::mt19937 rng(20240611);
   int decoded = 0;
   for (int i = 0; i < 10000; ++i) {
     Bytes file = valid[i % valid.size()];
     mutate(file, rng);
-    const auto result = ui::image::decode_picture(file);
+    const auto result = image::decode_picture(file);
     if (!result) {
       ASSERT_FALSE(result.error().empty()) << "iteration " << i;
       continue;
     }
     ++decoded;
     ASSERT_GT(result->width, 0) << "iteration " << i;
-    ASSERT_LE(result->width, ui::image::max_picture_side);
+    ASSERT_LE(result->width, image::max_picture_side);
     ASSERT_EQ(result->pixels.size(), static_cast<std::size_t>(result->width) * result->height) << "iteration " << i;
   }
   // Some damage (a flipped pixel bit) leaves a file readable; all-failing

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "image_test_files.h"
-#include "ui/image/decode.h"
+#include "image/decode.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ TEST(JpegDecoder, DecodesGreyColourAndCmykInBothModes) {
   for (const Quadrants& q : pictures)
     for (JpegMode mode : {JpegMode::Baseline, JpegMode::Progressive}) {
       SCOPED_TRACE(testing::Message() << q.components << " components, progressive " << (mode == JpegMode::Progressive));
-      const auto img = ui::image::decode_jpeg(image_test::make_jpeg(32, 32, q.components, quadrant_samples(q), mode));
+      const auto img = image::decode_jpeg(image_test::make_jpeg(32, 32, q.components, quadrant_samples(q), mode));
       ASSERT_TRUE(img.has_value()) << img.error();
       ASSERT_EQ(img->width, 32);
       ASSERT_EQ(img->height, 32);

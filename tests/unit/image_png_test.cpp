@@ -2,7 +2,7 @@
 #include <png.h>
 
 #include "image_test_files.h"
-#include "ui/image/decode.h"
+#include "image/decode.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ std::vector<PngCase> png_cases() {
 TEST(PngDecoder, DecodesEachColourType) {
   for (const PngCase& c : png_cases()) {
     SCOPED_TRACE(c.name);
-    const auto img = ui::image::decode_png(c.file);
+    const auto img = image::decode_png(c.file);
     ASSERT_TRUE(img.has_value()) << img.error();
     EXPECT_EQ(img->width, c.width);
     EXPECT_EQ(img->height, c.height);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/image/scale.h"
+#include "image/scale.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ TEST(ScaleImage, ResamplesEachAxis) {
   };
   for (const ScaleCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const plat::Image out = ui::image::scale_image(c.src, c.width, c.height);
+    const plat::Image out = image::scale_image(c.src, c.width, c.height);
     EXPECT_EQ(out.pixels, c.expected);
     if (!c.expected.empty()) {
       EXPECT_EQ(out.width * out.height, static_cast<int>(c.expected.size()));
@@ -53,7 +53,7 @@ TEST(ScaleImage, ResamplesEachAxis) {
 TEST(ScaleImage, KeepsAFlatPictureFlatAtAnySize) {
   const plat::Image flat = plat::Image::blank(37, 23, 0xC0406080);
   for (auto [w, h] : {std::pair{13, 7}, {100, 51}, {37, 5}, {1, 1}, {74, 23}, {29, 60}}) {
-    const plat::Image out = ui::image::scale_image(flat, w, h);
+    const plat::Image out = image::scale_image(flat, w, h);
     ASSERT_EQ(out.width, w);
     ASSERT_EQ(out.height, h);
     EXPECT_EQ(out.pixels, std::vector<std::uint32_t>(static_cast<std::size_t>(w) * h, 0xC0406080)) << w << " x " << h;
@@ -64,7 +64,7 @@ TEST(ScaleImage, ShrinkingKeepsTheMeanOfAGradient) {
   plat::Image src = plat::Image::blank(1920, 4);
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 1920; ++x) src.at(x, y) = grey(static_cast<std::uint8_t>(x * 255 / 1919));
-  const plat::Image out = ui::image::scale_image(src, 1366, 3);
+  const plat::Image out = image::scale_image(src, 1366, 3);
   for (int x = 0; x < 1366; ++x) {
     // The source rounds down, which lowers its mean by half a level.
     const double expected = (x + 0.5) * 1920.0 / 1366 * 255 / 1919 - 0.5;
@@ -103,8 +103,8 @@ TEST(ScaleImage, APartOfAStretchIsTheWholeStretchAtThatPlace) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const plat::Image whole = ui::image::scale_image(src, c.width, c.height);
-    const ui::image::Stretch stretch(src.width, src.height, c.width, c.height);
+    const plat::Image whole = image::scale_image(src, c.width, c.height);
+    const image::Stretch stretch(src.width, src.height, c.width, c.height);
     plat::Image part;
     stretch.part(src, c.part, part);
     const int left = std::max<int>(c.part.left, 0), top = std::max<int>(c.part.top, 0);

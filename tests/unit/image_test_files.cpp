@@ -9,15 +9,6 @@
 namespace image_test {
 namespace {
 
-void put16(Bytes& b, std::uint32_t v) {
-  b.push_back(v & 0xFF);
-  b.push_back(v >> 8 & 0xFF);
-}
-void put32(Bytes& b, std::uint32_t v) {
-  put16(b, v & 0xFFFF);
-  put16(b, v >> 16);
-}
-
 void png_append(png_structp png, png_bytep data, png_size_t size) {
   auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
   out->insert(out->end(), data, data + size);
@@ -44,49 +35,6 @@ bool write_png(const PngFile& f, png_structp png, png_infop info, std::vector<pn
 }
 
 }  // namespace
-
-Bytes BmpFile::bytes() const {
-  Bytes info;
-  put32(info, header_size);
-  if (header_size == 12) {
-    put16(info, width);
-    put16(info, height);
-    put16(info, 1);
-    put16(info, bits);
-  } else {
-    put32(info, width);
-    put32(info, height);
-    put16(info, 1);
-    put16(info, bits);
-    put32(info, compression);
-    for (int i = 0; i < 3; ++i) put32(info, 0);  // image size, resolution
-    put32(info, colours_used);
-    put32(info, 0);
-    if (header_size > 40)
-      for (std::size_t i = 0; i < 4; ++i) put32(info, i < masks.size() ? masks[i] : 0);
-    info.resize(header_size, 0);
-  }
-  if (header_size == 40)
-    for (std::uint32_t m : masks) put32(info, m);
-  for (std::uint32_t c : palette) {
-    info.push_back(c & 0xFF);
-    info.push_back(c >> 8 & 0xFF);
-    info.push_back(c >> 16 & 0xFF);
-    if (header_size != 12) info.push_back(0);
-  }
-  Bytes pixels;
-  for (const Bytes& row : rows) {
-    pixels.insert(pixels.end(), row.begin(), row.end());
-    pixels.resize((pixels.size() + 3) / 4 * 4, 0);
-  }
-  Bytes out{'B', 'M'};
-  put32(out, static_cast<std::uint32_t>(14 + info.size() + pixels.size()));
-  put32(out, 0);
-  put32(out, static_cast<std::uint32_t>(14 + info.size()));
-  out.insert(out.end(), info.begin(), info.end());
-  out.insert(out.end(), pixels.begin(), pixels.end());
-  return out;
-}
 
 Bytes PngFile::bytes() const {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);

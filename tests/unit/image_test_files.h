@@ -6,24 +6,14 @@
 #include <optional>
 #include <vector>
 
+#include "bmp_writer/bmp_writer.h"
+
 namespace image_test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A bitmap file written field by field. Rows are given in file order,
-// unpadded; the writer pads them to four bytes.
-struct BmpFile {
-  std::uint32_t header_size = 40;  // 12, 40, 108 or 124
-  std::int32_t width = 0;
-  std::int32_t height = 0;         // negative: top-down
-  std::uint16_t bits = 24;
-  std::uint32_t compression = 0;
-  std::uint32_t colours_used = 0;
-  std::vector<std::uint32_t> masks{};    // after a 40-byte header, or in a V4/V5 one
-  std::vector<std::uint32_t> palette{};  // 0x00RRGGBB
-  std::vector<Bytes> rows{};
-  Bytes bytes() const;
-};
+// A bitmap file written field by field.
+using bmp_writer::BmpFile;
 
 // A PNG file through libpng's full writer, which (unlike the simplified
 // one) can write tRNS for grey and RGB, 16-bit samples and interlacing.

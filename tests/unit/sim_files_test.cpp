@@ -96,7 +96,7 @@ TEST(SimFiles, GetUserNameSizes) {
   };
   for (const Row& r : rows) {
     Desktop d;
-    d.set_user_name(r.name);
+    d.services().set_user_name(r.name);
     char buffer[300];
     std::memset(buffer, 'x', sizeof buffer);
     DWORD size = r.buffer_size;
@@ -109,7 +109,7 @@ TEST(SimFiles, GetUserNameSizes) {
     }
   }
   Desktop d;
-  d.fail_user_name(sim::ERROR_NONE_MAPPED);
+  d.services().fail_user_name(sim::ERROR_NONE_MAPPED);
   char buffer[16];
   DWORD size = sizeof buffer;
   EXPECT_FALSE(d.GetUserNameA(buffer, &size));

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/image/decode.h"
+#include "image/decode.h"
 
 namespace {
 
@@ -181,7 +181,7 @@ TEST(StartPageFiles, RenderedByARealBrowserNotBlankAndNeverTooWide) {
                         shot.string() + "' 'file://" + (kMenu / page).string() + "'");
       const std::string bytes = read_text(shot);
       ASSERT_FALSE(bytes.empty()) << "no screenshot:\n" << r.output;
-      auto image = ui::image::decode_picture(
+      auto image = image::decode_picture(
           std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
       ASSERT_TRUE(image.has_value());
       EXPECT_EQ(image->width, size.width);

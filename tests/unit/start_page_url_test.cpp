@@ -49,7 +49,7 @@ TEST(StartPageUrl, OfTheRunningExecutableWidenedFromTheAnsiCodePage) {
   sim::Desktop desktop;
   desktop.install();
   for (const Row& row : rows) {
-    desktop.set_exe_path(row.exe);
+    desktop.services().set_exe_path(row.exe);
     const std::u16string url = ui::start_page_url();
     EXPECT_EQ(url, row.url) << row.exe;
     const std::string folder = std::string(row.exe).substr(0, std::string(row.exe).rfind('\\') + 1);

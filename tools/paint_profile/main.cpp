@@ -10,9 +10,8 @@
 #include <memory>
 
 #include "app/run.h"
-#include "platform/win32/library_search.h"
 #include "platform/win32/win32_headers.h"
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/program_host.h"
 #include "platform/win32/window_proc.h"
 
 namespace {
@@ -46,19 +45,18 @@ class PaintLog final : public win32::PaintObserver {
   LONGLONG frequency_ = 1;
 };
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  win32::restrict_library_search();
+// The log is opened once the backend has restricted the library search.
+int run_timed() {
   std::unique_ptr<PaintLog> log;
   if (const char* path = std::getenv("SLATEBAR_PAINT_LOG"); path && *path) {
     log = std::make_unique<PaintLog>(path);
     if (log->open()) win32::set_paint_observer(log.get());
   }
-  win32::Win32Platform platform;
-  plat::set_os(&platform);
   const int exit_code = app::run();
-  plat::set_os(nullptr);
   win32::set_paint_observer(nullptr);
   return exit_code;
 }
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return win32::host_program(&run_timed); }

@@ -4,7 +4,7 @@
 #include "forms/Splash/premultiply.h"
 #include "platform/platform.h"
 #include "ui/error.h"
-#include "ui/image/scale.h"
+#include "image/scale.h"
 #include "ui/scale.h"
 #include "ui/timer.h"
 
@@ -37,7 +37,7 @@ void TFormSplash::ShowSplash() {
   // to the scale while its alpha is still straight, as the resampler
   // weights colours by it.
   if (dpi() != ui::kDesignDpi) {
-    bitmap.image = ui::image::scale_image(bitmap.image, scaled(bitmap.image.width), scaled(bitmap.image.height));
+    bitmap.image = image::scale_image(bitmap.image, scaled(bitmap.image.width), scaled(bitmap.image.height));
   }
   Splash::PremultiplyAlpha(bitmap.image);
   set_client_size(bitmap.image.width, bitmap.image.height);

@@ -13,8 +13,6 @@ Desktop::Desktop(std::filesystem::path resource_folder)
     : resources_(std::move(resource_folder)), browsers_(std::make_shared<BrowserRegistry>()) {
   browsers_->log = &log_;
   pointer_ = {screen_width_ / 2, screen_height_ / 2};
-  set_exe_path("C:\\Program Files\\Slatebar\\slatebar.exe");
-  set_temp_path("C:\\users\\user\\Temp\\");
   previous_current_ = newest;
   newest = this;
 }
@@ -66,18 +64,6 @@ void Desktop::change_display(std::vector<Monitor> monitors) {
   }
 }
 
-void Desktop::set_exe_path(std::string path) {
-  exe_path_ = std::move(path);
-  files_.write_file(exe_path_, std::string_view("MZ"));
-  const std::size_t cut = exe_path_.find_last_of('\\');
-  if (cut != std::string::npos) files_.set_current_directory(exe_path_.substr(0, cut + 1));
-}
-
-void Desktop::set_temp_path(std::string path) {
-  temp_path_ = std::move(path);
-  files_.make_directories(temp_path_);
-}
-
 const Window& Desktop::window(HWND hwnd) const {
   const Window* w = find(hwnd);
   if (!w) throw std::out_of_range("no window " + hex32(static_cast<std::uint32_t>(hwnd)));
@@ -106,11 +92,6 @@ std::vector<std::string> Desktop::z_order_names(Windows which) const {
   return out;
 }
 
-bool Desktop::is_ours(HWND hwnd) const {
-  const Window* w = find(hwnd);
-  return w && w->ours();
-}
-
 HWND Desktop::add_foreign_window(const ForeignWindow& params) {
   Window w;
   w.name = !params.name.empty() ? params.name : !params.title.empty() ? params.title : params.class_name;
@@ -129,7 +110,7 @@ HWND Desktop::add_foreign_window(const ForeignWindow& params) {
 void Desktop::close_foreign_window(HWND hwnd) {
   const Window* w = find(hwnd);
   if (!w || w->ours()) throw std::invalid_argument("not a foreign window: " + name_of(hwnd));
-  destroy_tree(hwnd);
+  wm_.destroy_tree(hwnd);
 }
 
 }  // namespace sim

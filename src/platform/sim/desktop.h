@@ -5,19 +5,16 @@
 // docs/simulated-desktop.md says what is modelled and what is not.
 #pragma once
 
-#include <deque>
 #include <filesystem>
-#include <functional>
-#include <map>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
 #include "platform/sim/activation.h"
+#include "platform/sim/base_services.h"
 #include "platform/sim/capture.h"
 #include "platform/sim/clock.h"
 #include "platform/sim/dialogs.h"
@@ -36,6 +33,7 @@
 #include "platform/sim/text.h"
 #include "platform/sim/timers.h"
 #include "platform/sim/types.h"
+#include "platform/sim/window_manager.h"
 #include "platform/sim/window_table.h"
 #include "platform/sim/zorder.h"
 
@@ -57,11 +55,6 @@ struct ForeignWindow {
 struct SwitchRecord {
   HWND hwnd = 0;
   BOOL alt_tab = 0;
-};
-
-struct ExecRecord {
-  std::string command_line;
-  UINT show = 0;
 };
 
 enum class Windows { All, Visible };
@@ -143,7 +136,7 @@ class Desktop final : public plat::Platform {
   std::vector<std::string> z_order_names(Windows which = Windows::All) const;
   std::string name_of(HWND hwnd) const;
   // Whether SetWindowPos can move `hwnd` to the place `after` names.
-  bool can_insert_after(HWND hwnd, HWND after, UINT flags) const;
+  bool can_insert_after(HWND hwnd, HWND after, UINT flags) const { return wm_.can_insert_after(hwnd, after, flags); }
   void set_next_window_handle(HWND hwnd) { windows_.set_next_handle(hwnd); }
   const std::vector<SwitchRecord>& switches() const { return switches_; }
 
@@ -166,8 +159,7 @@ class Desktop final : public plat::Platform {
   HWND window_at(int x, int y);
   HCURSOR cursor_at(int x, int y);
   int nc_hit_test(int x, int y);
-  int nc_hit_test(HWND hwnd, int x, int y);
-  std::string cursor_name(HCURSOR cursor) const;
+  int nc_hit_test(HWND hwnd, int x, int y) { return wm_.nc_hit_test(hwnd, x, y); }
 
   // ---- painting -------------------------------------------------------------
   const Recording& paint_now(HWND hwnd);
@@ -189,30 +181,12 @@ class Desktop final : public plat::Platform {
   EventLog& log() { return log_; }
   const std::vector<std::string>& events() const { return log_.entries(); }
 
-  // ---- base services ----------------------------------------------------------
-  void set_exe_path(std::string path);
-  const std::string& exe_path() const { return exe_path_; }
-  void set_temp_path(std::string path);
-  void set_user_name(std::string name) { user_name_ = std::move(name); }
-  // The process's code page: Windows-1252 unless set to UTF-8, as the
-  // manifest makes it from Windows 10 1903 on. Names and titles are given in it.
-  void set_utf8_code_page(bool on) { utf8_code_page_ = on; }
-  // GetUserNameA fails with `error` until a name is set again.
-  void fail_user_name(DWORD error) { user_name_ = std::unexpected(error); }
-  void set_os_major_version(DWORD major) { os_major_ = major; }
+  // The exe's path, the user, the folders, the code page, WinExec, COM,
+  // GDI+ and cursors.
+  BaseServices& services() { return services_; }
+  const BaseServices& services() const { return services_; }
   // create_browser fails with `hr` from now on; S_OK makes it work again.
   void fail_browser_creation(HRESULT hr) { browser_failure_ = hr; }
-  // GetSystemDirectoryA's answer; empty makes it fail.
-  void set_system_folder(std::string folder) { system_folder_ = std::move(folder); }
-  // Runs instead of the started program (may write files, etc.); returns
-  // WinExec's result.
-  void on_exec(std::function<UINT(std::string_view command_line, UINT show)> handler) {
-    exec_handler_ = std::move(handler);
-  }
-  const std::vector<ExecRecord>& execs() const { return execs_; }
-  int com_depth() const { return com_depth_; }
-  bool gdiplus_running() const { return !gdiplus_tokens_.empty(); }
-  bool gdiplus_token_live(std::uintptr_t token) const { return gdiplus_tokens_.contains(token); }
   void set_decoded_bits_per_pixel(std::optional<int> bits) { decoded_bits_ = bits; }
   std::vector<FakeBrowser*> browsers() const { return browsers_->live; }
   DWORD last_error() const { return last_error_; }
@@ -256,9 +230,9 @@ class Desktop final : public plat::Platform {
   plat::HMONITOR MonitorFromPoint(POINT point, DWORD flags) override;
   BOOL GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) override;
   UINT GetDpiForWindow(HWND hwnd) override;
-  HCURSOR LoadCursorA(HMODULE module, int id) override;
-  BOOL DestroyCursor(HCURSOR cursor) override;
-  HCURSOR create_toolkit_hand_cursor() override;
+  HCURSOR LoadCursorA(HMODULE module, int id) override { return services_.LoadCursorA(module, id); }
+  BOOL DestroyCursor(HCURSOR cursor) override { return services_.DestroyCursor(cursor); }
+  HCURSOR create_toolkit_hand_cursor() override { return services_.create_toolkit_hand_cursor(); }
   SIZE measure_text(const plat::Font& font, std::string_view line) override;
 
   std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, UINT elapse_ms) override;
@@ -271,39 +245,41 @@ class Desktop final : public plat::Platform {
   std::optional<std::size_t> TrackPopupMenu(HWND owner, const std::vector<plat::MenuItemSpec>& items, int x,
                                             int y) override;
 
-  DWORD GetTempPathA(DWORD size, char* buffer) override;
+  DWORD GetTempPathA(DWORD size, char* buffer) override { return services_.GetTempPathA(size, buffer); }
   BOOL CopyFileA(const char* from, const char* to, BOOL fail_if_exists) override;
-  UINT WinExec(const char* command_line, UINT show) override;
+  UINT WinExec(const char* command_line, UINT show) override { return services_.WinExec(command_line, show); }
   void Sleep(DWORD ms) override;
   DWORD GetTickCount() override { return clock_.tick_count(); }
   void GetLocalTime(SYSTEMTIME* time) override;
   HMODULE LoadLibraryA(const char* name) override;
-  UINT GetSystemDirectoryA(char* buffer, UINT size) override;
+  UINT GetSystemDirectoryA(char* buffer, UINT size) override { return services_.GetSystemDirectoryA(buffer, size); }
   plat::FARPROC GetProcAddress(HMODULE module, const char* name) override;
   BOOL FreeLibrary(HMODULE module) override;
-  DWORD GetModuleFileNameA(HMODULE module, char* buffer, DWORD size) override;
+  DWORD GetModuleFileNameA(HMODULE module, char* buffer, DWORD size) override {
+    return services_.GetModuleFileNameA(module, buffer, size);
+  }
   DWORD GetFileAttributesA(const char* path) override;
   BOOL CreateDirectoryA(const char* path) override;
   DWORD GetLastError() override { return last_error_; }
   std::string system_error_text(DWORD code) override;
   std::string hresult_text(HRESULT hr) override;
   std::optional<std::vector<std::uint8_t>> read_file(const char* path) override;
-  DWORD os_major_version() override { return os_major_; }
-  BOOL GetUserNameA(char* buffer, DWORD* size) override;
+  DWORD os_major_version() override { return services_.os_major_version(); }
+  BOOL GetUserNameA(char* buffer, DWORD* size) override { return services_.GetUserNameA(buffer, size); }
   std::string long_day_name(int day_of_week) override;
   std::string short_month_name(int month) override;
-  std::u16string ansi_to_utf16(std::string_view text) override;
-  std::string utf16_to_ansi(std::u16string_view text) override;
+  std::u16string ansi_to_utf16(std::string_view text) override { return services_.ansi_to_utf16(text); }
+  std::string utf16_to_ansi(std::u16string_view text) override { return services_.utf16_to_ansi(text); }
 
   LONG RegOpenKeyExA(plat::RegistryRoot root, const char* subkey, std::uintptr_t* key) override;
   LONG RegQueryStringA(std::uintptr_t key, const char* value, std::string* out) override;
   LONG RegCloseKey(std::uintptr_t key) override;
 
   std::optional<std::vector<std::uint8_t>> load_resource(std::string_view name) override;
-  HRESULT OleInitialize() override;
-  void OleUninitialize() override;
-  std::uintptr_t GdiplusStartup() override;
-  void GdiplusShutdown(std::uintptr_t token) override;
+  HRESULT OleInitialize() override { return services_.OleInitialize(); }
+  void OleUninitialize() override { services_.OleUninitialize(); }
+  std::uintptr_t GdiplusStartup() override { return services_.GdiplusStartup(); }
+  void GdiplusShutdown(std::uintptr_t token) override { services_.GdiplusShutdown(token); }
   plat::DecodedBitmap decode_picture_resource(std::string_view name) override;
   std::expected<std::unique_ptr<plat::BrowserHost>, HRESULT> create_browser(HWND parent,
                                                                             plat::BrowserEvents* events) override;
@@ -313,15 +289,6 @@ class Desktop final : public plat::Platform {
 
  private:
   enum class Step { Dispatched, Quit, Idle };
-  struct CaptionDrag {
-    HWND hwnd;
-    POINT start;
-    RECT bounds;
-  };
-  struct Hit {
-    HWND hwnd = 0;
-    int code = HTNOWHERE;
-  };
 
   // loop (desktop_loop.cpp)
   Step step(std::uint64_t pump);
@@ -339,42 +306,15 @@ class Desktop final : public plat::Platform {
   void deliver(const InputMessage& message);
   void deliver_mouse(const MouseMessage& m);
   void deliver_key(const KeyMessage& m);
-  Hit hit(int x, int y);
   unsigned shift_state() const { return held_keys_ | logical_bits(buttons_); }
   MouseButton logical(MouseButton physical) const;
   unsigned logical_bits(unsigned physical) const;
-  POINT to_client(const Window& w, int x, int y) const;
 
-  // windows and activation (desktop_windows.cpp, desktop_activation.cpp)
   Window* find(HWND hwnd) { return windows_.find(hwnd); }
   const Window* find(HWND hwnd) const { return windows_.find(hwnd); }
   Window* find_or_fail(HWND hwnd);
-  RECT screen_bounds(const Window& w) const;
   int dpi_of(const Window& w) const { return w.dpi ? w.dpi : dpi_; }
   void send_dpi_changed(HWND hwnd, int from);
-  FrameInsets insets_of(const Window& w) const;
-  void set_visible(Window& w, bool visible);
-  void set_bounds(HWND hwnd, const RECT& bounds);
-  enum class OwnedWindows { Follow, Stay };
-  void raise(HWND hwnd, OwnedWindows owned = OwnedWindows::Follow);
-  void raise_with_owned(HWND hwnd, OwnedWindows owned);
-  void raise_owners(HWND owner, std::size_t depth);
-  bool owned_by(HWND hwnd, HWND owner) const;
-  void make_topmost_with_owned(HWND hwnd);
-  // Owner chains are short; a bound keeps a cycle from hanging a test.
-  static constexpr std::size_t kOwnerChainLimit = 16;
-  void sync_topmost(Window& w);
-  // The topmost band's rules for a window's owner group (desktop_topmost.cpp).
-  HWND root_owner(HWND hwnd) const;
-  void leave_topmost_band_with_group(HWND hwnd);
-  void set_band_place(Window& w, HWND after);
-  void destroy_tree(HWND hwnd);
-  void set_foreground(HWND hwnd, bool raise_it);
-  void take_capture_away();
-  HWND open_box_window(HWND owner, const std::string& caption, UINT type);
-  void close_box_window(HWND box, HWND owner, bool enable_owner);
-  bool is_ours(HWND hwnd) const;
-  HCURSOR system_cursor(int id);
   void fail(DWORD error) { last_error_ = error; }
 
   VirtualClock clock_;
@@ -391,7 +331,6 @@ class Desktop final : public plat::Platform {
 
   WindowTable windows_;
   ZOrder z_;
-  std::optional<CaptionDrag> caption_drag_;
   std::vector<SwitchRecord> switches_;
 
   POINT pointer_{};
@@ -418,22 +357,11 @@ class Desktop final : public plat::Platform {
   MessageHook* hook_ = &recorder_;
   Activation activation_{windows_, z_, *hook_};
   Capture capture_{windows_, *hook_};
+  WindowManager wm_{windows_, z_, activation_, capture_, timers_, *hook_, metrics_};
   DWORD last_error_ = 0;
+  BaseServices services_{files_, modules_, last_error_};
 
-  std::string exe_path_;
-  std::string temp_path_;
-  std::string system_folder_ = "C:\\Windows\\system32";
-  std::expected<std::string, DWORD> user_name_ = std::string("user");
-  bool utf8_code_page_ = false;
-  DWORD os_major_ = 10;
-  std::function<UINT(std::string_view, UINT)> exec_handler_;
-  std::vector<ExecRecord> execs_;
-  int com_depth_ = 0;
   HRESULT browser_failure_ = plat::S_OK;
-  std::set<std::uintptr_t> gdiplus_tokens_;
-  std::uintptr_t next_gdiplus_token_ = 0x6D10;
-  std::map<HCURSOR, std::string> cursors_;
-  HCURSOR next_cursor_ = 0x00020A10;
   std::optional<int> decoded_bits_;
   std::shared_ptr<BrowserRegistry> browsers_;
   Recording scratch_paint_;

@@ -6,28 +6,23 @@
 
 namespace sim {
 
-void Desktop::set_foreground(HWND hwnd, bool raise_it) {
-  if (raise_it && hwnd) raise(hwnd);
-  activation_.set(hwnd);
-}
-
 BOOL Desktop::SetForegroundWindow(HWND hwnd) {
   Window* w = find_or_fail(hwnd);
   if (!w || !w->top_level()) return FALSE;
-  set_foreground(hwnd, true);
+  wm_.set_foreground(hwnd, true);
   return TRUE;
 }
 
 void Desktop::SwitchToThisWindow(HWND hwnd, BOOL alt_tab) {
   switches_.push_back({hwnd, alt_tab});
   const Window* w = find(hwnd);
-  if (w && w->top_level()) set_foreground(hwnd, true);
+  if (w && w->top_level()) wm_.set_foreground(hwnd, true);
 }
 
 void Desktop::activate_foreign(HWND hwnd) {
   const Window* w = find(hwnd);
   if (!w || w->ours()) throw std::invalid_argument("not a foreign window: " + name_of(hwnd));
-  set_foreground(hwnd, true);
+  wm_.set_foreground(hwnd, true);
 }
 
 HWND Desktop::SetCapture(HWND hwnd) {
@@ -41,13 +36,6 @@ HWND Desktop::SetCapture(HWND hwnd) {
 BOOL Desktop::ReleaseCapture() {
   capture_.release();
   return TRUE;
-}
-
-// The modal loops of message boxes and menus take the capture, as
-// Windows and Wine do: the window that had it is told and loses it.
-void Desktop::take_capture_away() {
-  caption_drag_.reset();
-  capture_.release();
 }
 
 }  // namespace sim

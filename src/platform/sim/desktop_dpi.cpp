@@ -3,8 +3,8 @@
 // dpi changed, with the place the system suggests for it at the new dpi.
 #include <vector>
 
+#include "platform/mul_div.h"
 #include "platform/sim/desktop.h"
-#include "ui/scale.h"
 
 namespace sim {
 
@@ -38,9 +38,9 @@ void Desktop::send_dpi_changed(HWND hwnd, int from) {
   Window* w = windows_.find(hwnd);
   if (!w || !w->sink) return;
   const int to = dpi_of(*w);
-  const RECT now = screen_bounds(*w);
-  const RECT suggested{now.left, now.top, now.left + ui::mul_div(now.right - now.left, to, from),
-                       now.top + ui::mul_div(now.bottom - now.top, to, from)};
+  const RECT now = wm_.screen_bounds(*w);
+  const RECT suggested{now.left, now.top, now.left + plat::mul_div(now.right - now.left, to, from),
+                       now.top + plat::mul_div(now.bottom - now.top, to, from)};
   w->sink->on_dpi_changed(to, suggested);
 }
 

@@ -67,55 +67,10 @@ unsigned Desktop::logical_bits(unsigned physical) const {
   return (physical & ~(plat::ssLeft | plat::ssRight)) | left | right;
 }
 
-POINT Desktop::to_client(const Window& w, int x, int y) const {
-  const RECT b = screen_bounds(w);
-  const FrameInsets in = insets_of(w);
-  return {x - b.left - in.left, y - b.top - in.top};
-}
-
-int Desktop::nc_hit_test(HWND hwnd, int x, int y) {
-  Window* w = find(hwnd);
-  if (!w) return HTNOWHERE;
-  if (w->sink) {
-    if (auto code = w->sink->on_nc_hit_test(x, y)) return *code;
-  }
-  return default_hit_test(screen_bounds(*w), insets_of(*w), x, y);
-}
-
-// Top-level windows from the top: visible, under the point, not
-// click-through, and not answering HTTRANSPARENT; then down into its
-// visible children. A disabled window is found too: it swallows the press.
-Desktop::Hit Desktop::hit(int x, int y) {
-  auto contains = [](const RECT& r, int px, int py) {
-    return px >= r.left && px < r.right && py >= r.top && py < r.bottom;
-  };
-  for (HWND h : z_.order()) {
-    const Window* w = find(h);
-    if (!w || !w->visible() || w->click_through() || !contains(w->bounds, x, y)) continue;
-    const int code = nc_hit_test(h, x, y);
-    if (code == HTTRANSPARENT) continue;
-    Hit result{h, code};
-    for (bool descended = true; descended && result.code == plat::HTCLIENT;) {
-      descended = false;
-      const Window* parent = find(result.hwnd);
-      for (HWND c : parent ? parent->children : std::vector<HWND>{}) {
-        const Window* child = find(c);
-        if (child && child->visible() && contains(screen_bounds(*child), x, y)) {
-          result = {c, nc_hit_test(c, x, y)};
-          descended = true;
-          break;
-        }
-      }
-    }
-    return result;
-  }
-  return {};
-}
-
-HWND Desktop::window_at(int x, int y) { return hit(x, y).hwnd; }
+HWND Desktop::window_at(int x, int y) { return wm_.hit(x, y).hwnd; }
 
 int Desktop::nc_hit_test(int x, int y) {
-  const Hit h = hit(x, y);
+  const WindowManager::Hit h = wm_.hit(x, y);
   return h.hwnd ? h.code : HTNOWHERE;
 }
 
@@ -128,25 +83,12 @@ void Desktop::deliver(const InputMessage& message) {
 }
 
 void Desktop::deliver_mouse(const MouseMessage& m) {
-  // The system's move loop after a press on a caption follows the pointer.
-  if (caption_drag_) {
-    if (m.event == MouseEvent::Move) {
-      const CaptionDrag d = *caption_drag_;
-      const LONG dx = m.x - d.start.x;
-      const LONG dy = m.y - d.start.y;
-      set_bounds(d.hwnd, {d.bounds.left + dx, d.bounds.top + dy, d.bounds.right + dx, d.bounds.bottom + dy});
-      return;
-    }
-    if (m.event == MouseEvent::Up && m.button == MouseButton::Left) {
-      caption_drag_.reset();
-      return;
-    }
-  }
-  Hit target;
+  if (wm_.follow_caption_drag(m)) return;
+  WindowManager::Hit target;
   if (const HWND holder = capture_.holder()) {
     target = {holder, plat::HTCLIENT};
   } else {
-    target = hit(m.x, m.y);
+    target = wm_.hit(m.x, m.y);
   }
   Window* w = find(target.hwnd);
   if (!w || !w->enabled()) return;
@@ -157,18 +99,18 @@ void Desktop::deliver_mouse(const MouseMessage& m) {
       top = t->parent;
     }
     const Window* tw = find(top);
-    if (tw && !(tw->ex_style & WS_EX_NOACTIVATE)) set_foreground(top, true);
+    if (tw && !(tw->ex_style & WS_EX_NOACTIVATE)) wm_.set_foreground(top, true);
     // Activation handlers may have destroyed or hidden the window.
     if (!(w = find(target.hwnd)) || !w->visible()) return;
   }
   if (!w->ours() || !w->sink) return;
   if (target.code != plat::HTCLIENT) {
     if (m.event == MouseEvent::Down && target.code == plat::HTCAPTION && m.button == MouseButton::Left) {
-      caption_drag_ = CaptionDrag{target.hwnd, {m.x, m.y}, w->bounds};
+      wm_.begin_caption_drag(target.hwnd, {m.x, m.y});
     }
     return;
   }
-  const POINT c = to_client(*w, m.x, m.y);
+  const POINT c = wm_.to_client(*w, m.x, m.y);
   switch (m.event) {
     case MouseEvent::Move:
       w->sink->on_mouse_move(m.shift, c.x, c.y);
@@ -195,14 +137,14 @@ void Desktop::deliver_key(const KeyMessage& m) {
 
 HCURSOR Desktop::cursor_at(int x, int y) {
   const HWND holder = capture_.holder();
-  const Hit h = holder ? Hit{holder, plat::HTCLIENT} : hit(x, y);
+  const WindowManager::Hit h = holder ? WindowManager::Hit{holder, plat::HTCLIENT} : wm_.hit(x, y);
   Window* w = find(h.hwnd);
   HCURSOR cursor = 0;
   if (w && w->sink && h.code == plat::HTCLIENT) {
-    const POINT c = to_client(*w, x, y);
+    const POINT c = wm_.to_client(*w, x, y);
     cursor = w->sink->on_set_cursor(c.x, c.y);
   }
-  return cursor ? cursor : system_cursor(plat::IDC_ARROW);
+  return cursor ? cursor : services_.system_cursor(plat::IDC_ARROW);
 }
 
 BOOL Desktop::GetCursorPos(POINT* point) {

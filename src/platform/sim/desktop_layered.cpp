@@ -60,7 +60,7 @@ BOOL Desktop::UpdateLayeredWindow(HWND hwnd, const POINT* dst, const SIZE* size,
   RECT b = w->bounds;
   if (dst) b = {dst->x, dst->y, dst->x + (b.right - b.left), dst->y + (b.bottom - b.top)};
   if (size) b = {b.left, b.top, b.left + size->cx, b.top + size->cy};
-  set_bounds(hwnd, b);
+  wm_.set_bounds(hwnd, b);
   return TRUE;
 }
 

@@ -40,7 +40,7 @@ BOOL Desktop::PostMessageA(HWND hwnd, UINT msg, std::uintptr_t param) {
   }
   // A thread message (no window) and a message to another process's
   // window never reach one of our sinks; they are accepted and dropped.
-  if (is_ours(hwnd)) queue_.post({hwnd, msg, param});
+  if (wm_.is_ours(hwnd)) queue_.post({hwnd, msg, param});
   return TRUE;
 }
 
@@ -72,7 +72,7 @@ void Desktop::paint(HWND hwnd) {
   Window* w = find(hwnd);
   if (!w || !w->sink) return;
   // As BeginPaint's rcPaint: the update region's box, cut to the client area.
-  const FrameInsets in = insets_of(*w);
+  const FrameInsets in = wm_.insets_of(*w);
   RECT area{0, 0, std::max<LONG>(0, w->bounds.right - w->bounds.left - in.left - in.right),
             std::max<LONG>(0, w->bounds.bottom - w->bounds.top - in.top - in.bottom)};
   if (w->dirty_part) {

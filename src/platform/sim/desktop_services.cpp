@@ -2,7 +2,7 @@
 // resources and the browser control.
 #include "platform/sim/desktop.h"
 #include "platform/sim/text.h"
-#include "ui/image/decode.h"
+#include "image/decode.h"
 
 namespace sim {
 
@@ -33,69 +33,6 @@ BOOL Desktop::FreeLibrary(HMODULE module) {
     return FALSE;
   }
   return TRUE;
-}
-
-HRESULT Desktop::OleInitialize() {
-  return com_depth_++ == 0 ? plat::S_OK : plat::S_FALSE;
-}
-
-void Desktop::OleUninitialize() {
-  if (com_depth_ > 0) --com_depth_;
-}
-
-std::uintptr_t Desktop::GdiplusStartup() {
-  const std::uintptr_t token = next_gdiplus_token_++;
-  gdiplus_tokens_.insert(token);
-  return token;
-}
-
-void Desktop::GdiplusShutdown(std::uintptr_t token) {
-  gdiplus_tokens_.erase(token);
-}
-
-// System cursors are shared: one handle per id however often loaded, and
-// DestroyCursor leaves them alone. The toolkit's own cursor is new each time.
-HCURSOR Desktop::LoadCursorA(HMODULE module, int id) {
-  if (module != 0) {
-    fail(ERROR_INVALID_HANDLE);  // the program has no cursor resources
-    return 0;
-  }
-  const HCURSOR cursor = system_cursor(id);
-  return cursor;
-}
-
-HCURSOR Desktop::system_cursor(int id) {
-  const std::string name = id == plat::IDC_ARROW ? "IDC_ARROW"
-                           : id == plat::IDC_HAND ? "IDC_HAND"
-                                                  : "cursor " + std::to_string(id);
-  for (const auto& [handle, n] : cursors_) {
-    if (n == name) return handle;
-  }
-  const HCURSOR handle = next_cursor_ += 2;
-  cursors_[handle] = name;
-  return handle;
-}
-
-BOOL Desktop::DestroyCursor(HCURSOR cursor) {
-  auto it = cursors_.find(cursor);
-  if (it == cursors_.end()) {
-    fail(ERROR_INVALID_HANDLE);
-    return FALSE;
-  }
-  if (it->second.starts_with("toolkit")) cursors_.erase(it);
-  return TRUE;
-}
-
-HCURSOR Desktop::create_toolkit_hand_cursor() {
-  const HCURSOR handle = next_cursor_ += 2;
-  cursors_[handle] = "toolkit hand " + std::to_string(handle);
-  return handle;
-}
-
-std::string Desktop::cursor_name(HCURSOR cursor) const {
-  if (cursor == 0) return "none";
-  auto it = cursors_.find(cursor);
-  return it == cursors_.end() ? hex32(static_cast<std::uint32_t>(cursor)) : it->second;
 }
 
 // Deterministic text metrics: every character is ceil(|height| / 2) wide,
@@ -160,14 +97,6 @@ std::string Desktop::long_day_name(int day_of_week) { return std::string(english
 
 std::string Desktop::short_month_name(int month) { return std::string(english_short_month(month)); }
 
-std::u16string Desktop::ansi_to_utf16(std::string_view text) {
-  return utf8_code_page_ ? utf8_to_utf16(text) : cp1252_to_utf16(text);
-}
-
-std::string Desktop::utf16_to_ansi(std::u16string_view text) {
-  return utf8_code_page_ ? utf16_to_utf8(text) : utf16_to_cp1252(text);
-}
-
 std::optional<std::vector<std::uint8_t>> Desktop::load_resource(std::string_view name) {
   return resources_.load(name);
 }
@@ -177,7 +106,7 @@ std::optional<std::vector<std::uint8_t>> Desktop::load_resource(std::string_view
 plat::DecodedBitmap Desktop::decode_picture_resource(std::string_view name) {
   const auto bytes = load_resource(name);
   if (!bytes) return {};
-  auto image = ui::image::decode_picture(*bytes);
+  auto image = image::decode_picture(*bytes);
   if (!image) return {};
   return {std::move(*image), decoded_bits_.value_or(32)};
 }

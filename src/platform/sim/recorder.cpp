@@ -8,6 +8,8 @@
 
 namespace sim {
 
+Recorder::Recorder(Desktop& desktop, EventLog& log) : ForwardingPlatform(desktop), desktop_(desktop), log_(log) {}
+
 bool Recorder::exists(HWND hwnd) const { return desktop_.window_exists(hwnd); }
 
 std::string Recorder::name(HWND hwnd) const { return desktop_.name_of(hwnd); }
@@ -67,10 +69,6 @@ BOOL Recorder::ShowWindow(HWND hwnd, int cmd) {
   return desktop_.ShowWindow(hwnd, cmd);
 }
 
-BOOL Recorder::IsWindowVisible(HWND hwnd) { return desktop_.IsWindowVisible(hwnd); }
-
-BOOL Recorder::IsWindowEnabled(HWND hwnd) { return desktop_.IsWindowEnabled(hwnd); }
-
 BOOL Recorder::EnableWindow(HWND hwnd, BOOL enable) {
   if (on() && exists(hwnd)) add("EnableWindow " + name(hwnd) + " " + bool_name(enable));
   return desktop_.EnableWindow(hwnd, enable);
@@ -86,12 +84,6 @@ BOOL Recorder::SetWindowPos(HWND hwnd, HWND after, int x, int y, int cx, int cy,
   }
   return desktop_.SetWindowPos(hwnd, after, x, y, cx, cy, flags);
 }
-
-BOOL Recorder::GetWindowRect(HWND hwnd, RECT* rect) { return desktop_.GetWindowRect(hwnd, rect); }
-
-BOOL Recorder::GetClientRect(HWND hwnd, RECT* rect) { return desktop_.GetClientRect(hwnd, rect); }
-
-LONG Recorder::GetWindowLongA(HWND hwnd, int index) { return desktop_.GetWindowLongA(hwnd, index); }
 
 LONG Recorder::SetWindowLongA(HWND hwnd, int index, LONG value) {
   if (on() && exists(hwnd)) {
@@ -112,10 +104,6 @@ BOOL Recorder::SetLayeredWindowAttributes(HWND hwnd, COLORREF key, std::uint8_t 
   return desktop_.SetLayeredWindowAttributes(hwnd, key, alpha, flags);
 }
 
-BOOL Recorder::GetLayeredWindowAttributes(HWND hwnd, COLORREF* key, std::uint8_t* alpha, DWORD* flags) {
-  return desktop_.GetLayeredWindowAttributes(hwnd, key, alpha, flags);
-}
-
 BOOL Recorder::UpdateLayeredWindow(HWND hwnd, const POINT* dst, const SIZE* size, const plat::Image& src,
                                    const POINT* src_pt, COLORREF key, const plat::BLENDFUNCTION* blend,
                                    DWORD flags) {
@@ -133,24 +121,10 @@ BOOL Recorder::SetWindowTextA(HWND hwnd, const char* text) {
   return desktop_.SetWindowTextA(hwnd, text);
 }
 
-int Recorder::GetWindowTextA(HWND hwnd, char* buffer, int max_count) {
-  return desktop_.GetWindowTextA(hwnd, buffer, max_count);
-}
-
-HWND Recorder::FindWindowA(const char* class_name, const char* window_name) {
-  return desktop_.FindWindowA(class_name, window_name);
-}
-
-HWND Recorder::GetForegroundWindow() { return desktop_.GetForegroundWindow(); }
-
 BOOL Recorder::SetForegroundWindow(HWND hwnd) {
   if (on() && exists(hwnd) && desktop_.window(hwnd).top_level()) add("SetForegroundWindow " + name(hwnd));
   return desktop_.SetForegroundWindow(hwnd);
 }
-
-HWND Recorder::GetDesktopWindow() { return desktop_.GetDesktopWindow(); }
-
-HWND Recorder::GetWindow(HWND hwnd, UINT cmd) { return desktop_.GetWindow(hwnd, cmd); }
 
 void Recorder::SwitchToThisWindow(HWND hwnd, BOOL alt_tab) {
   if (on()) add("SwitchToThisWindow " + name(hwnd) + " " + bool_name(alt_tab));
@@ -166,14 +140,6 @@ HWND Recorder::SetCapture(HWND hwnd) {
 BOOL Recorder::ReleaseCapture() {
   if (on()) add("ReleaseCapture " + name(desktop_.GetCapture()));
   return desktop_.ReleaseCapture();
-}
-
-HWND Recorder::GetCapture() { return desktop_.GetCapture(); }
-
-BOOL Recorder::InvalidateRect(HWND hwnd, const RECT* rect) { return desktop_.InvalidateRect(hwnd, rect); }
-
-BOOL Recorder::AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD ex_style) {
-  return desktop_.AdjustWindowRectEx(rect, style, menu, ex_style);
 }
 
 // ---- messages, timers and modal loops ----------------------------------------
@@ -200,10 +166,6 @@ void Recorder::PostQuitMessage(int exit_code) {
   if (on()) add("PostQuitMessage " + std::to_string(exit_code));
   desktop_.PostQuitMessage(exit_code);
 }
-
-bool Recorder::pump_one() { return desktop_.pump_one(); }
-
-bool Recorder::pump_pending() { return desktop_.pump_pending(); }
 
 // The answer is the scripted user's, known before the box opens, so that
 // the entry stands before what happens while the box is up.
@@ -232,9 +194,5 @@ void Recorder::Sleep(DWORD ms) {
   if (on()) add("Sleep " + std::to_string(ms));
   desktop_.Sleep(ms);
 }
-
-DWORD Recorder::GetTickCount() { return desktop_.GetTickCount(); }
-
-void Recorder::GetLocalTime(SYSTEMTIME* time) { desktop_.GetLocalTime(time); }
 
 }  // namespace sim

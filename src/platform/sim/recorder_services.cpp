@@ -10,34 +10,15 @@ namespace sim {
 
 // ---- input and screen ---------------------------------------------------------
 
-BOOL Recorder::GetCursorPos(POINT* point) { return desktop_.GetCursorPos(point); }
-
-std::int16_t Recorder::GetAsyncKeyState(int vkey) { return desktop_.GetAsyncKeyState(vkey); }
-
-int Recorder::GetSystemMetrics(int index) { return desktop_.GetSystemMetrics(index); }
-
-BOOL Recorder::SystemParametersInfoA(UINT action, UINT param, void* pv, UINT win_ini) {
-  return desktop_.SystemParametersInfoA(action, param, pv, win_ini);
-}
-
-int Recorder::screen_dpi() { return desktop_.screen_dpi(); }
-
-plat::HMONITOR Recorder::MonitorFromPoint(POINT point, DWORD flags) { return desktop_.MonitorFromPoint(point, flags); }
-
-BOOL Recorder::GetMonitorInfoA(plat::HMONITOR monitor, plat::MONITORINFO* info) {
-  return desktop_.GetMonitorInfoA(monitor, info);
-}
-UINT Recorder::GetDpiForWindow(HWND hwnd) { return desktop_.GetDpiForWindow(hwnd); }
-
 HCURSOR Recorder::LoadCursorA(HMODULE module, int id) {
   const HCURSOR cursor = desktop_.LoadCursorA(module, id);
-  if (cursor && on()) add("LoadCursorA " + desktop_.cursor_name(cursor));
+  if (cursor && on()) add("LoadCursorA " + desktop_.services().cursor_name(cursor));
   return cursor;
 }
 
 BOOL Recorder::DestroyCursor(HCURSOR cursor) {
   // Named before it goes: the toolkit's own cursor is forgotten with it.
-  const std::string n = on() ? desktop_.cursor_name(cursor) : std::string();
+  const std::string n = on() ? desktop_.services().cursor_name(cursor) : std::string();
   const BOOL result = desktop_.DestroyCursor(cursor);
   if (result && on()) add("DestroyCursor " + n);
   return result;
@@ -48,11 +29,7 @@ HCURSOR Recorder::create_toolkit_hand_cursor() {
   return desktop_.create_toolkit_hand_cursor();
 }
 
-SIZE Recorder::measure_text(const plat::Font& font, std::string_view line) { return desktop_.measure_text(font, line); }
-
 // ---- files and names --------------------------------------------------------------
-
-DWORD Recorder::GetTempPathA(DWORD size, char* buffer) { return desktop_.GetTempPathA(size, buffer); }
 
 DWORD Recorder::GetFileAttributesA(const char* path) {
   const DWORD attributes = desktop_.GetFileAttributesA(path);
@@ -101,22 +78,6 @@ UINT Recorder::WinExec(const char* command_line, UINT show) {
   return desktop_.WinExec(command_line, show);
 }
 
-DWORD Recorder::GetLastError() { return desktop_.GetLastError(); }
-
-std::string Recorder::system_error_text(DWORD code) { return desktop_.system_error_text(code); }
-
-std::string Recorder::hresult_text(HRESULT hr) { return desktop_.hresult_text(hr); }
-
-DWORD Recorder::os_major_version() { return desktop_.os_major_version(); }
-
-std::string Recorder::long_day_name(int day_of_week) { return desktop_.long_day_name(day_of_week); }
-
-std::string Recorder::short_month_name(int month) { return desktop_.short_month_name(month); }
-
-std::u16string Recorder::ansi_to_utf16(std::string_view text) { return desktop_.ansi_to_utf16(text); }
-
-std::string Recorder::utf16_to_ansi(std::u16string_view text) { return desktop_.utf16_to_ansi(text); }
-
 // ---- modules ------------------------------------------------------------------------
 
 HMODULE Recorder::LoadLibraryA(const char* name) {
@@ -124,8 +85,6 @@ HMODULE Recorder::LoadLibraryA(const char* name) {
   if (on()) add(std::string("LoadLibraryA ") + (name ? name : "") + " -> " + outcome(module != 0));
   return module;
 }
-
-UINT Recorder::GetSystemDirectoryA(char* buffer, UINT size) { return desktop_.GetSystemDirectoryA(buffer, size); }
 
 plat::FARPROC Recorder::GetProcAddress(HMODULE module, const char* name) {
   const plat::FARPROC proc = desktop_.GetProcAddress(module, name);
@@ -140,10 +99,6 @@ BOOL Recorder::FreeLibrary(HMODULE module) {
   const BOOL result = desktop_.FreeLibrary(module);
   if (on()) add("FreeLibrary " + desktop_.modules().name_of(module) + (result ? "" : " -> " + outcome(false)));
   return result;
-}
-
-DWORD Recorder::GetModuleFileNameA(HMODULE module, char* buffer, DWORD size) {
-  return desktop_.GetModuleFileNameA(module, buffer, size);
 }
 
 // ---- registry --------------------------------------------------------------------------
@@ -195,7 +150,7 @@ std::uintptr_t Recorder::GdiplusStartup() {
 }
 
 void Recorder::GdiplusShutdown(std::uintptr_t token) {
-  if (on()) add(desktop_.gdiplus_token_live(token) ? "GdiplusShutdown" : "GdiplusShutdown (unknown token)");
+  if (on()) add(desktop_.services().gdiplus_token_live(token) ? "GdiplusShutdown" : "GdiplusShutdown (unknown token)");
   desktop_.GdiplusShutdown(token);
 }
 
@@ -218,7 +173,5 @@ std::expected<std::unique_ptr<plat::BrowserHost>, HRESULT> Recorder::create_brow
   }
   return browser;
 }
-
-bool Recorder::visual_styles_active() { return desktop_.visual_styles_active(); }
 
 }  // namespace sim

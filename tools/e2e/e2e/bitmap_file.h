@@ -1,7 +1,7 @@
 // Windows bitmap files as the tests and the tour plant them: the account
 // picture that the accounts panel leaves in the temporary folder, and
 // pictures with forged headers. 24 bits a pixel, rows bottom-up, as the
-// accounts panel writes them.
+// accounts panel writes them, through the tests' one bitmap writer.
 #pragma once
 
 #include <cstddef>

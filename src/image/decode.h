@@ -1,4 +1,4 @@
-// Picture decoders of the toolkit, namespace ui::image. Each turns the
+// Picture decoders of the toolkit, namespace image. Each turns the
 // bytes of one file into a plat::Image (0xAARRGGBB words, rows top-down,
 // straight alpha, opaque where the file has no alpha) or into the
 // decoder's own message. Malformed input of any kind yields a message:
@@ -13,7 +13,7 @@
 
 #include "platform/image.h"
 
-namespace ui::image {
+namespace image {
 
 using DecodeResult = std::expected<plat::Image, std::string>;
 
@@ -39,4 +39,4 @@ PictureKind sniff_picture(std::span<const std::uint8_t> data);
 // properties whose kind is given by their content rather than a name.
 DecodeResult decode_picture(std::span<const std::uint8_t> data);
 
-}  // namespace ui::image
+}  // namespace image

@@ -1,8 +1,8 @@
-#include "ui/scale.h"
+#include "platform/mul_div.h"
 
 #include <cstdlib>
 
-namespace ui {
+namespace plat {
 
 int mul_div(int value, int numerator, int denominator) {
   if (denominator == 0) return -1;
@@ -13,4 +13,4 @@ int mul_div(int value, int numerator, int denominator) {
   return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
-}  // namespace ui
+}  // namespace plat

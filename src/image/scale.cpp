@@ -3,7 +3,7 @@
 // vertical pass accumulates rows of those in 32 bits, a loop the compiler
 // vectorises. Weights are 14-bit fractions that sum exactly to one, so a
 // flat area stays exactly flat and a 1:1 axis is an exact copy.
-#include "ui/image/scale.h"
+#include "image/scale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,9 +11,9 @@
 #include <memory>
 #include <vector>
 
-#include "ui/image/picture_limits.h"
+#include "image/picture_limits.h"
 
-namespace ui::image {
+namespace image {
 namespace {
 
 constexpr int weight_bits = 14;
@@ -185,4 +185,4 @@ plat::Image scale_image(const plat::Image& src, int width, int height) {
   return out;
 }
 
-}  // namespace ui::image
+}  // namespace image

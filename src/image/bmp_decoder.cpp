@@ -8,10 +8,10 @@
 #include <optional>
 #include <vector>
 
-#include "ui/image/decode.h"
-#include "ui/image/picture_limits.h"
+#include "image/decode.h"
+#include "image/picture_limits.h"
 
-namespace ui::image {
+namespace image {
 namespace {
 
 constexpr std::size_t file_header_size = 14;
@@ -247,4 +247,4 @@ DecodeResult decode_bmp(std::span<const std::uint8_t> data) {
   return img;
 }
 
-}  // namespace ui::image
+}  // namespace image

@@ -1,6 +1,6 @@
-#include "ui/image/picture_limits.h"
+#include "image/picture_limits.h"
 
-namespace ui::image {
+namespace image {
 
 std::optional<std::string> check_picture_size(std::int64_t width, std::int64_t height) {
   if (width <= max_picture_side && height <= max_picture_side && width * height <= max_picture_pixels)
@@ -8,4 +8,4 @@ std::optional<std::string> check_picture_size(std::int64_t width, std::int64_t h
   return "Picture is too large (" + std::to_string(width) + " x " + std::to_string(height) + ")";
 }
 
-}  // namespace ui::image
+}  // namespace image

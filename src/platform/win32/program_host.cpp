@@ -1,16 +1,20 @@
-// The exe's entry: the real platform under the platform-neutral program.
-#include "app/run.h"
+#include "platform/win32/program_host.h"
+
 #include "platform/win32/library_search.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_headers.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+namespace win32 {
+
+int host_program(int (*program)()) {
   // Before the platform loads anything: where the system lacks the call the
   // libraries still come by full path, with their own folder searched first.
-  win32::restrict_library_search();
-  win32::Win32Platform platform;
+  restrict_library_search();
+  Win32Platform platform;
   plat::set_os(&platform);
-  const int exit_code = app::run();
+  const int exit_code = program();
   plat::set_os(nullptr);
   return exit_code;
 }
+
+}  // namespace win32

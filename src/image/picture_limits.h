@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace ui::image {
+namespace image {
 
 inline constexpr std::int64_t max_picture_side = 16384;
 inline constexpr std::int64_t max_picture_pixels = std::int64_t{64} * 1024 * 1024;
@@ -18,4 +18,4 @@ inline constexpr std::int64_t max_picture_pixels = std::int64_t{64} * 1024 * 102
 // message "Picture is too large (W x H)".
 std::optional<std::string> check_picture_size(std::int64_t width, std::int64_t height);
 
-}  // namespace ui::image
+}  // namespace image

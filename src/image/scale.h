@@ -1,4 +1,4 @@
-// Stretching a picture to a new size, namespace ui::image.
+// Stretching a picture to a new size, namespace image.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include "platform/image.h"
 #include "platform/winapi.h"
 
-namespace ui::image {
+namespace image {
 
 // A copy of src stretched to width x height. Each axis is resampled on its
 // own: shrinking averages the source area that each new pixel covers,
@@ -46,4 +46,4 @@ class Stretch {
   ResampleAxis across_, down_;
 };
 
-}  // namespace ui::image
+}  // namespace image

@@ -7,10 +7,10 @@
 #include <cstring>
 #include <png.h>
 
-#include "ui/image/decode.h"
-#include "ui/image/picture_limits.h"
+#include "image/decode.h"
+#include "image/picture_limits.h"
 
-namespace ui::image {
+namespace image {
 namespace {
 
 static_assert(std::endian::native == std::endian::little,
@@ -54,4 +54,4 @@ DecodeResult decode_png(std::span<const std::uint8_t> data) {
   return out;
 }
 
-}  // namespace ui::image
+}  // namespace image

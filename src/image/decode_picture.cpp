@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <array>
 
-#include "ui/image/decode.h"
+#include "image/decode.h"
 
-namespace ui::image {
+namespace image {
 
 namespace {
 
@@ -38,4 +38,4 @@ DecodeResult decode_picture(std::span<const std::uint8_t> data) {
   return std::unexpected(std::string("Picture format is not recognised"));
 }
 
-}  // namespace ui::image
+}  // namespace image

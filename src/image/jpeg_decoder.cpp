@@ -12,10 +12,10 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "ui/image/decode.h"
-#include "ui/image/picture_limits.h"
+#include "image/decode.h"
+#include "image/picture_limits.h"
 
-namespace ui::image {
+namespace image {
 namespace {
 
 // Real progressive files use about ten scans; a damaged one can announce
@@ -217,4 +217,4 @@ DecodeResult decode_jpeg(std::span<const std::uint8_t> data) {
   return out;
 }
 
-}  // namespace ui::image
+}  // namespace image
