@@ -136,7 +136,7 @@ TEST_F(Modal, ShareOverTheLockScreenStandsInFrontAndHoldsTheRestUntilItsOkIsClic
   EXPECT_TRUE(forms_enabled(pid, false));
 
   // A click on its OK button where it is drawn.
-  ASSERT_TRUE(answer_box(s(), *box, Answer::Ok, AnswerBy::Click));
+  ASSERT_TRUE(answer_box(s(), *box, Answer::Ok));
   EXPECT_TRUE(wait_until(3s, [&] { return static_cast<bool>(forms_enabled(pid, true)); })) << forms_enabled(pid, true);
   EXPECT_TRUE(bar_slides_out_and_in("after the box"));
   EXPECT_TRUE(started->process->running());

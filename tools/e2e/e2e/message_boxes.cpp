@@ -1,7 +1,5 @@
 #include "e2e/message_boxes.h"
 
-#include <X11/keysym.h>
-
 #include <cstdio>
 #include <sstream>
 
@@ -28,16 +26,6 @@ std::optional<DialogControl> button_for(const Dialog& box, Answer answer) {
   return box.button(kSpanish[static_cast<int>(answer)]);
 }
 
-KeySymbol key_of(Answer answer) {
-  switch (answer) {
-    case Answer::Ok: return XK_Return;
-    case Answer::Yes: return XK_y;
-    case Answer::No: return XK_n;
-    case Answer::Cancel: return XK_Escape;
-  }
-  return XK_Return;
-}
-
 bool still_up(Session& session, std::uint64_t hwnd) {
   auto boxes = session.dialogs();
   if (!boxes) return true;
@@ -45,11 +33,6 @@ bool still_up(Session& session, std::uint64_t hwnd) {
     if (d.hwnd == hwnd) return true;
   }
   return false;
-}
-
-bool has_focus(Session& session, std::uint64_t hwnd) {
-  auto list = session.windows();
-  return list && list->foreground == hwnd;
 }
 
 bool overlaps(const Rect& a, const Rect& b) {
@@ -138,7 +121,7 @@ std::optional<std::string> unseen(Session& session, const Dialog& box) {
   return std::nullopt;
 }
 
-std::expected<void, std::string> answer_box(Session& session, const Dialog& box, Answer answer, AnswerBy by) {
+std::expected<void, std::string> answer_box(Session& session, const Dialog& box, Answer answer) {
   const auto button = button_for(box, answer);
   if (!button) {
     std::ostringstream why;
@@ -151,20 +134,6 @@ std::expected<void, std::string> answer_box(Session& session, const Dialog& box,
   auto gone = [&](std::chrono::milliseconds within) {
     return wait_until(within, [&] { return !still_up(session, box.hwnd); }, 100ms);
   };
-  // A box normally has the keyboard at once; one shown by a press on a
-  // window that was already active was seen to stay behind the focus.
-  // Under load a box that has the keyboard was seen to let a key pass
-  // unanswered; a person presses it again before reaching for the mouse
-  // (which would let go of a button held for a drag).
-  if (by == AnswerBy::Key) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-      if (!wait_until(2s, [&] { return has_focus(session, box.hwnd); }, 100ms)) break;
-      session.input().tap(key_of(answer));
-      if (gone(2500ms)) return {};
-      std::fprintf(stderr, "[ BOX      ] \"%s\" still up after its key\n", box.caption.c_str());
-    }
-    std::fprintf(stderr, "[ BOX      ] \"%s\" took no key; clicking its button\n", box.caption.c_str());
-  }
   // A click can go astray while the box is still being drawn or a loaded
   // machine lags; a person whose click did nothing clicks again.
   for (int attempt = 0; attempt < 3; ++attempt) {
@@ -209,7 +178,7 @@ std::expected<std::vector<BoxSeen>, std::string> answer_boxes(Session& session, 
         for (const Dialog& d : *up) {
           if (d.buttons().empty()) return false;  // still being built
           boxes.push_back(seen(d));
-          auto answered = answer_box(session, d, policy.answer_for(d), AnswerBy::Click);
+          auto answered = answer_box(session, d, policy.answer_for(d));
           if (!answered) failure = answered.error();
           return false;
         }

@@ -1,6 +1,6 @@
 // Message boxes as a person meets them: a box comes up with a caption, a
 // text and buttons; the person sees it, reads it and answers with a click
-// on its button or, when it has the keyboard, a key. Wine draws a box as
+// on its button. Wine draws a box as
 // one top-level X window titled with the caption; its text and buttons are
 // child windows that only the Windows side sees, so the helper reads them
 // (and where each button is). A box that cannot be seen cannot be
@@ -23,7 +23,6 @@
 namespace e2e {
 
 enum class Answer { Ok, Yes, No, Cancel };
-enum class AnswerBy { Key, Click };
 
 // A box with this caption (any caption when empty), once it is up.
 std::expected<Dialog, std::string> wait_for_box(Session& session, std::string_view caption,
@@ -35,13 +34,10 @@ std::expected<Dialog, std::string> wait_for_box(Session& session, std::string_vi
 // screen must show mostly its own face colour.
 std::optional<std::string> unseen(Session& session, const Dialog& box);
 
-// Answers once the box is seen and waits until it has gone. By click: the
-// pointer on the button where it is drawn. By key: only while the box is
-// the foreground window; Return for OK, the accelerators 'y' and 'n' for
-// Yes and No, Escape for Cancel. A box left up is clicked once more, as a
-// person would.
-std::expected<void, std::string> answer_box(Session& session, const Dialog& box, Answer answer,
-                                            AnswerBy by = AnswerBy::Click);
+// Answers once the box is seen, by a click on the button where it is
+// drawn, and waits until it has gone. A box left up is clicked once more,
+// as a person would.
+std::expected<void, std::string> answer_box(Session& session, const Dialog& box, Answer answer);
 
 // What a box said, for comparing a run's boxes with a table.
 struct BoxSeen {

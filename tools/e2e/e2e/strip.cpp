@@ -39,7 +39,7 @@ std::expected<void, std::string> press(Session& session, Point at) {
   auto box = the_warning(session);
   if (!box) return std::unexpected(box.error());
   hold.release();
-  if (auto answered = answer_box(session, *box, Answer::Ok, AnswerBy::Click); !answered) {
+  if (auto answered = answer_box(session, *box, Answer::Ok); !answered) {
     return std::unexpected(answered.error());
   }
   auto list_gone = wait_until(5s, [&] {
@@ -55,17 +55,6 @@ std::expected<void, std::string> press(Session& session, Point at) {
   });
   if (!rest) return std::unexpected("the strip stayed where it was pressed; " + session.record("strip-rest").string());
   return {};
-}
-
-std::expected<std::unique_ptr<ButtonHold>, std::string> press_held(Session& session, Point at) {
-  session.input().move_to(at);
-  auto hold = std::make_unique<ButtonHold>(session.input(), Button::Left);
-  auto box = the_warning(session);
-  if (!box) return std::unexpected(box.error());
-  if (auto answered = answer_box(session, *box, Answer::Ok, AnswerBy::Key); !answered) {
-    return std::unexpected(answered.error());
-  }
-  return hold;
 }
 
 void drag_held(Session& session, Point from, Point to, int steps) {

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <expected>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,12 +23,6 @@ std::expected<WinWindow, std::string> comes_in(Session& session);
 // clicked where it is drawn; then the window list hidden and the strip
 // following the pointer again (off the edge it goes back to its rest).
 std::expected<void, std::string> press(Session& session, Point at);
-
-// The one way the window list comes out where every listing press warns:
-// the warning answered with Return while the button stays down, which a
-// person hardly does. Only for groups that need the list out under Wine;
-// the hold is given back for the drag.
-std::expected<std::unique_ptr<ButtonHold>, std::string> press_held(Session& session, Point at);
 
 // Moves with the button held, in steps with time for the drag loop's
 // 15 ms polls between them, and a pause at the end.

@@ -53,7 +53,7 @@ std::expected<void, std::string> pressed(Context& context) {
   auto shot = context.shoot("09-strip-pressed");
   if (!shot) return std::unexpected(shot.error());
   held.release();
-  if (auto answered = e2e::answer_box(session, *box, e2e::Answer::Ok, e2e::AnswerBy::Click); !answered) {
+  if (auto answered = e2e::answer_box(session, *box, e2e::Answer::Ok); !answered) {
     return std::unexpected(answered.error());
   }
   if (!e2e::wait_until(5s, [&] {
