@@ -8,12 +8,12 @@
 #include <thread>
 #include <vector>
 
-#include "e2e/actions_menu.h"
-#include "e2e/location_bar.h"
-#include "e2e/message_boxes.h"
-#include "e2e/ocr.h"
-#include "e2e/screen_wait.h"
-#include "e2e/strip.h"
+#include "driver/actions_menu.h"
+#include "driver/location_bar.h"
+#include "driver/message_boxes.h"
+#include "driver/ocr.h"
+#include "driver/screen_wait.h"
+#include "driver/strip.h"
 #include "e2e_test.h"
 
 namespace e2e {

@@ -7,8 +7,8 @@
 #include <regex>
 #include <string>
 
-#include "e2e/paths.h"
-#include "e2e/requirements.h"
+#include "driver/paths.h"
+#include "driver/requirements.h"
 #include "e2e_test.h"
 
 namespace e2e {

@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
-#include "e2e/requirements.h"
-#include "e2e/screen_wait.h"
-#include "e2e/slatebar.h"
-#include "e2e/wait.h"
+#include "driver/requirements.h"
+#include "driver/screen_wait.h"
+#include "driver/slatebar.h"
+#include "driver/wait.h"
 #include "e2e_test.h"
 
 namespace e2e {

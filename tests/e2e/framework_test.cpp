@@ -10,12 +10,12 @@
 // control does instead is written down in docs/architecture.md.
 #include <chrono>
 
-#include "e2e/input.h"
-#include "e2e/location_bar.h"
-#include "e2e/message_boxes.h"
-#include "e2e/screen_wait.h"
-#include "e2e/slatebar.h"
-#include "e2e/wait.h"
+#include "driver/input.h"
+#include "driver/location_bar.h"
+#include "driver/message_boxes.h"
+#include "driver/screen_wait.h"
+#include "driver/slatebar.h"
+#include "driver/wait.h"
 #include "e2e_test.h"
 
 namespace e2e {

@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "e2e/bitmap_file.h"
-#include "e2e/message_boxes.h"
-#include "e2e/paths.h"
-#include "e2e/slatebar.h"
+#include "driver/bitmap_file.h"
+#include "driver/message_boxes.h"
+#include "driver/paths.h"
+#include "driver/slatebar.h"
 #include "e2e_test.h"
 
 namespace e2e {

@@ -12,10 +12,10 @@
 #include <string>
 #include <thread>
 
-#include "e2e/actions_menu.h"
-#include "e2e/message_boxes.h"
-#include "e2e/slatebar.h"
-#include "e2e/strip.h"
+#include "driver/actions_menu.h"
+#include "driver/message_boxes.h"
+#include "driver/slatebar.h"
+#include "driver/strip.h"
 #include "e2e_test.h"
 
 namespace e2e {

@@ -7,10 +7,10 @@
 
 #include <fstream>
 
-#include "e2e/message_boxes.h"
-#include "e2e/paths.h"
-#include "e2e/screen_wait.h"
-#include "e2e/wait.h"
+#include "driver/message_boxes.h"
+#include "driver/paths.h"
+#include "driver/screen_wait.h"
+#include "driver/wait.h"
 #include "e2e_test.h"
 
 namespace e2e {

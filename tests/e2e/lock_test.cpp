@@ -9,12 +9,12 @@
 #include <fstream>
 #include <functional>
 
-#include "e2e/bitmap_file.h"
-#include "e2e/message_boxes.h"
-#include "e2e/paths.h"
-#include "e2e/screen_wait.h"
-#include "e2e/slatebar.h"
-#include "e2e/wait.h"
+#include "driver/bitmap_file.h"
+#include "driver/message_boxes.h"
+#include "driver/paths.h"
+#include "driver/screen_wait.h"
+#include "driver/slatebar.h"
+#include "driver/wait.h"
 #include "e2e_test.h"
 
 namespace e2e {

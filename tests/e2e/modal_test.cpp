@@ -6,10 +6,10 @@
 // no other click, the bar slides out and in with the pointer alone.
 #include <chrono>
 
-#include "e2e/actions_menu.h"
-#include "e2e/message_boxes.h"
-#include "e2e/slatebar.h"
-#include "e2e/wait.h"
+#include "driver/actions_menu.h"
+#include "driver/message_boxes.h"
+#include "driver/slatebar.h"
+#include "driver/wait.h"
 #include "e2e_test.h"
 
 namespace e2e {

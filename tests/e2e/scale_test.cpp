@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "e2e/ocr.h"
-#include "e2e/screen_wait.h"
-#include "e2e/slatebar.h"
-#include "e2e/wait.h"
+#include "driver/ocr.h"
+#include "driver/screen_wait.h"
+#include "driver/slatebar.h"
+#include "driver/wait.h"
 #include "e2e_test.h"
 
 namespace e2e {

@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <thread>
 
-#include "e2e/actions_menu.h"
-#include "e2e/paths.h"
-#include "e2e/x_windows.h"
+#include "driver/actions_menu.h"
+#include "driver/paths.h"
+#include "driver/x_windows.h"
 #include "e2e_test.h"
 
 namespace e2e {

@@ -3,10 +3,10 @@
 // main window ending it with exit code 0.
 #include <set>
 
-#include "e2e/message_boxes.h"
-#include "e2e/paths.h"
-#include "e2e/slatebar.h"
-#include "e2e/wait.h"
+#include "driver/message_boxes.h"
+#include "driver/paths.h"
+#include "driver/slatebar.h"
+#include "driver/wait.h"
 #include "e2e_test.h"
 
 namespace e2e {

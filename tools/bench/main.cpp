@@ -18,9 +18,9 @@
 #include <thread>
 #include <vector>
 
-#include "e2e/message_boxes.h"
-#include "e2e/session.h"
-#include "e2e/slatebar.h"
+#include "driver/message_boxes.h"
+#include "driver/session.h"
+#include "driver/slatebar.h"
 #include "prefix_cpu.h"
 #include "slide_pace.h"
 

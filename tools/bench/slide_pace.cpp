@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "e2e/x_windows.h"
+#include "driver/x_windows.h"
 
 namespace bench {
 

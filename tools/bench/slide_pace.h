@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "e2e/session.h"
+#include "driver/session.h"
 
 namespace bench {
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "e2e/paths.h"
-#include "e2e/requirements.h"
+#include "driver/paths.h"
+#include "driver/requirements.h"
 
 namespace e2e::testing {
 namespace {

@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "e2e/geometry.h"
-#include "e2e/session.h"
+#include "driver/geometry.h"
+#include "driver/session.h"
 
 namespace e2e::testing {
 

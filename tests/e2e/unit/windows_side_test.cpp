@@ -3,9 +3,9 @@
 // cause, so the awkward cases are pinned down without Wine.
 #include <gtest/gtest.h>
 
-#include "e2e/message_boxes.h"
-#include "e2e/screenshot.h"
-#include "e2e/windows_side.h"
+#include "driver/message_boxes.h"
+#include "driver/screenshot.h"
+#include "driver/windows_side.h"
 
 namespace e2e {
 namespace {

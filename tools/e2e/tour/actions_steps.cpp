@@ -4,10 +4,10 @@
 
 #include <thread>
 
-#include "e2e/actions_menu.h"
-#include "e2e/input.h"
-#include "e2e/message_boxes.h"
-#include "e2e/wait.h"
+#include "driver/actions_menu.h"
+#include "driver/input.h"
+#include "driver/message_boxes.h"
+#include "driver/wait.h"
 #include "frame_steps.h"
 
 namespace tour {

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <thread>
 
-#include "e2e/input.h"
-#include "e2e/location_bar.h"
-#include "e2e/paths.h"
-#include "e2e/wait.h"
+#include "driver/input.h"
+#include "driver/location_bar.h"
+#include "driver/paths.h"
+#include "driver/wait.h"
 
 namespace tour {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <thread>
 
-#include "e2e/bitmap_file.h"
-#include "e2e/input.h"
-#include "e2e/wait.h"
+#include "driver/bitmap_file.h"
+#include "driver/input.h"
+#include "driver/wait.h"
 
 namespace tour {
 

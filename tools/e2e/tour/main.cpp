@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "e2e/paths.h"
-#include "e2e/slatebar.h"
+#include "driver/paths.h"
+#include "driver/slatebar.h"
 #include "tour.h"
 
 int main(int argc, char** argv) {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <thread>
 
-#include "e2e/input.h"
-#include "e2e/wait.h"
+#include "driver/input.h"
+#include "driver/wait.h"
 
 namespace tour {
 

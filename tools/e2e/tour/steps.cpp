@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <sstream>
 
-#include "e2e/message_boxes.h"
-#include "e2e/screen_wait.h"
-#include "e2e/wait.h"
+#include "driver/message_boxes.h"
+#include "driver/screen_wait.h"
+#include "driver/wait.h"
 #include "actions_steps.h"
 #include "frame_steps.h"
 #include "lock_steps.h"

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "e2e/input.h"
-#include "e2e/message_boxes.h"
-#include "e2e/wait.h"
+#include "driver/input.h"
+#include "driver/message_boxes.h"
+#include "driver/wait.h"
 
 namespace tour {
 

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "e2e/session.h"
-#include "e2e/slatebar.h"
+#include "driver/session.h"
+#include "driver/slatebar.h"
 
 namespace tour {
 
