@@ -202,7 +202,6 @@ TEST(Scale, TheStripsStepsAndZoneGrowWithTheScale) {
           << "a release at column " << release_x << " of a zone to " << row.zone;
     }
   }
-  support::reset_program_state();
 }
 
 // Pushed up by its threshold the lock screen springs back, by one pixel
@@ -216,7 +215,6 @@ TEST(Scale, TheLockScreensOpeningThresholdGrowsWithTheScale) {
   const Release rows[] = {{96, 128}, {144, 192}, {192, 256}};
   for (const Release& row : rows) {
     SCOPED_TRACE("dpi " + std::to_string(row.dpi));
-    support::reset_program_state();
     Desk d(row.dpi);
     sim::Desktop& desk = d.sim.desktop;
     frmLogon->show();
