@@ -26,17 +26,12 @@ bool DeskWatch::beyond_is_on_a_monitor(plat::POINT beyond) {
   return beyond_on_a_monitor_;
 }
 
-std::optional<plat::RECT> DeskWatch::right_edge_at(plat::POINT point) {
+std::optional<plat::RECT> DeskWatch::edge_at(plat::POINT point, bool right) {
   const auto monitor = monitor_at(point);
-  if (!monitor || point.x != monitor->right - 1) return std::nullopt;
-  if (beyond_is_on_a_monitor({monitor->right, point.y})) return std::nullopt;
-  return monitor;
-}
-
-std::optional<plat::RECT> DeskWatch::left_edge_at(plat::POINT point) {
-  const auto monitor = monitor_at(point);
-  if (!monitor || point.x != monitor->left) return std::nullopt;
-  if (beyond_is_on_a_monitor({monitor->left - 1, point.y})) return std::nullopt;
+  if (!monitor) return std::nullopt;
+  const plat::LONG column = right ? monitor->right - 1 : monitor->left;
+  const plat::LONG beyond = right ? monitor->right : monitor->left - 1;
+  if (point.x != column || beyond_is_on_a_monitor({beyond, point.y})) return std::nullopt;
   return monitor;
 }
 

@@ -17,14 +17,17 @@ class DeskWatch {
  public:
   // The bounding rectangle of every monitor (see desk_rect).
   plat::RECT desk();
-  // As right_edge_at and left_edge_at.
-  std::optional<plat::RECT> right_edge_at(plat::POINT point);
-  std::optional<plat::RECT> left_edge_at(plat::POINT point);
+  // The monitor whose last column the point is on, when no monitor lies
+  // beyond that column at the point's height: there the pointer stops.
+  std::optional<plat::RECT> right_edge_at(plat::POINT point) { return edge_at(point, true); }
+  // The same for a monitor's first column.
+  std::optional<plat::RECT> left_edge_at(plat::POINT point) { return edge_at(point, false); }
   // The desk changed: everything is asked again.
   void forget();
 
  private:
   std::optional<plat::RECT> monitor_at(plat::POINT point);
+  std::optional<plat::RECT> edge_at(plat::POINT point, bool right);
   // Whether some monitor holds the point just beyond an edge.
   bool beyond_is_on_a_monitor(plat::POINT beyond);
 

@@ -26,20 +26,6 @@ bool contains(const plat::RECT& rect, plat::POINT point) {
   return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
 }
 
-std::optional<plat::RECT> right_edge_at(plat::POINT point) {
-  const auto monitor = monitor_at(point);
-  if (!monitor || point.x != monitor->right - 1) return std::nullopt;
-  if (os().MonitorFromPoint({monitor->right, point.y}, plat::MONITOR_DEFAULTTONULL)) return std::nullopt;
-  return monitor;
-}
-
-std::optional<plat::RECT> left_edge_at(plat::POINT point) {
-  const auto monitor = monitor_at(point);
-  if (!monitor || point.x != monitor->left) return std::nullopt;
-  if (os().MonitorFromPoint({monitor->left - 1, point.y}, plat::MONITOR_DEFAULTTONULL)) return std::nullopt;
-  return monitor;
-}
-
 int primary_button_vk() { return os().GetSystemMetrics(plat::SM_SWAPBUTTON) ? plat::VK_RBUTTON : plat::VK_LBUTTON; }
 
 bool button_held(int vk) { return (os().GetAsyncKeyState(vk) & 0x8000) != 0; }

@@ -1,6 +1,7 @@
 // The desk as the forms see it: every monitor together, the monitor the
-// pointer is on, the edges where the pointer stops, and the button the
-// user holds to drag. One place, so that every form finds the same edges.
+// pointer is on, and the button the user holds to drag. The edges where
+// the pointer stops are the watches' (desk_watch.h), which keep what
+// these queries found until the desk changes.
 #pragma once
 
 #include <optional>
@@ -17,11 +18,6 @@ plat::RECT primary_rect();
 // The monitor holding the point, or nothing when the point is on none.
 std::optional<plat::RECT> monitor_at(plat::POINT point);
 bool contains(const plat::RECT& rect, plat::POINT point);
-// The monitor whose last column the point is on, when no monitor lies
-// beyond that column at the point's height: there the pointer stops.
-std::optional<plat::RECT> right_edge_at(plat::POINT point);
-// The same for a monitor's first column.
-std::optional<plat::RECT> left_edge_at(plat::POINT point);
 // The virtual key of the primary button as the user has mapped it:
 // GetAsyncKeyState reads physical buttons, so a left-handed user's drag is
 // held on VK_RBUTTON.
